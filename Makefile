@@ -1,0 +1,32 @@
+# The two everyday commands. Both install what is missing first.
+BUILD_DIR := build
+PRESET    := default
+
+.PHONY: deps configure build test run tour gateway bench clean
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+test: build
+	@QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ctest --preset $(PRESET)
+
+run: build
+	@./scripts/run-client.sh
+
+tour: build
+	@./scripts/tour.sh
+
+gateway: build
+	@$(BUILD_DIR)/bin/chenglan-gateway
+
+bench: build
+	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+clean:
+	@rm -rf $(BUILD_DIR)

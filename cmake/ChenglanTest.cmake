@@ -1,0 +1,16 @@
+# chenglan_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# One QtTest executable per test file, registered with ctest under its own name.
+function(chenglan_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# chenglan_add_bench(<name> SOURCES <files...> LIBS <targets...>)
+function(chenglan_add_bench name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()

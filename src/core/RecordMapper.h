@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QList>
+#include <QMetaObject>
+#include <QString>
+
+// Fills record types (Q_GADGETs whose properties are named like the answer's keys) from
+// JSON objects, so adding a record type never means writing a mapping function.
+// A key without a property is ignored; a property without a key stays empty.
+namespace RecordMapper {
+
+// The text a JSON value stands for in a string field: numbers as decimal text (integral
+// values without fraction or exponent), booleans "1"/"0", null and absent as empty.
+QString textOf(const QJsonValue &value);
+
+void fill(void *gadget, const QMetaObject &meta, const QJsonObject &record);
+QJsonObject toJson(const void *gadget, const QMetaObject &meta);
+
+template <class T>
+T map(const QJsonObject &record)
+{
+    T value;
+    fill(&value, T::staticMetaObject, record);
+    return value;
+}
+
+template <class T>
+QList<T> mapAll(const QJsonArray &records)
+{
+    QList<T> out;
+    out.reserve(records.size());
+    for (const QJsonValue &record : records)
+        out.append(map<T>(record.toObject()));
+    return out;
+}
+
+template <class T>
+QJsonObject toJson(const T &value)
+{
+    return toJson(&value, T::staticMetaObject);
+}
+
+} // namespace RecordMapper

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "RecordMapper.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+
+// The first object of a gateway answer. An answer whose body is not a non-empty JSON
+// array has no envelope: its flag reads 0, its prompt and records are empty.
+class ResponseEnvelope
+{
+public:
+    ResponseEnvelope() = default;
+    explicit ResponseEnvelope(const QJsonObject &object);
+
+    static ResponseEnvelope fromBody(const QByteArray &body);
+
+    bool isPresent() const { return m_object.has_value(); }
+    QJsonObject object() const { return m_object.value_or(QJsonObject()); }
+
+    // "flag" as an integer (a number or a numeric text); 0 when missing.
+    int flag() const;
+    bool succeeded() const { return flag() == 1; }
+    QString prompt() const;
+    // "data"."record1"; empty when missing or not an array.
+    QJsonArray records() const;
+
+    template <class T>
+    QList<T> recordsAs() const
+    {
+        return RecordMapper::mapAll<T>(records());
+    }
+
+private:
+    std::optional<QJsonObject> m_object;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <optional>
+
+// The client's small persistent key-value store: property-list values (strings, numbers,
+// booleans, dictionaries, arrays) under string keys, kept in one JSON file that is
+// rewritten atomically, owner-only, on every change. A value of an unexpected type reads
+// as absent; a file that cannot be read is moved aside (never deleted) and the store
+// starts empty.
+class UserDefaults
+{
+public:
+    static UserDefaults &standard();
+
+    // Uses that file from now on (loaded at once). Without a call the store lives in
+    // the data folder as "user-defaults.json".
+    void open(const QString &filePath);
+    QString filePath() const;
+
+    QJsonValue objectForKey(const QString &key) const;
+    std::optional<QString> stringForKey(const QString &key) const;
+    std::optional<QJsonObject> dictionaryForKey(const QString &key) const;
+    std::optional<double> numberForKey(const QString &key) const;
+
+    void setObject(const QString &key, const QJsonValue &value);
+    void removeObjectForKey(const QString &key);
+    // Writes the file now; false (and a warning) when it cannot be written.
+    bool synchronize();
+
+    QJsonObject toJson() const;
+
+private:
+    UserDefaults() = default;
+    void ensureOpen() const;
+    void load();
+    void moveAside(const QString &reason);
+
+    QString m_filePath;
+    QJsonObject m_values;
+    bool m_open = false;
+};
