@@ -1,8 +1,12 @@
 #include "TextValue.h"
 
+#include <QLocale>
+
+#include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
+#include <locale.h>
 
 namespace TextValue {
 namespace {
@@ -24,6 +28,14 @@ qsizetype skipDigits(const QString &text, qsizetype i)
     while (i < text.size() && isAsciiDigit(text.at(i)))
         ++i;
     return i;
+}
+
+// Qt sets the process locale from the environment at start-up; amounts must keep the
+// C notation ("1234.50", never "1234,50") whatever the user's locale is.
+locale_t cNumericLocale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return c;
 }
 
 } // namespace
@@ -85,11 +97,14 @@ double doubleValue(const QString &text)
         if (expEnd > j)
             i = expEnd;
     }
-    return text.mid(start, i - start).toLatin1().toDouble();
+    // QLocale::c() keeps strtod's overflow reading (±infinity) where QByteArray::toDouble
+    // gives 0, and unlike strtod it ignores the process locale's decimal point.
+    return QLocale::c().toDouble(QStringView(text).mid(start, i - start));
 }
 
 QString format(const char *fmt, ...)
 {
+    const locale_t previous = uselocale(cNumericLocale());
     va_list args;
     va_start(args, fmt);
     va_list copy;
@@ -100,6 +115,7 @@ QString format(const char *fmt, ...)
     if (size > 0)
         std::vsnprintf(buffer.data(), size_t(size) + 1, fmt, args);
     va_end(args);
+    uselocale(previous);
     return QString::fromUtf8(buffer);
 }
 
