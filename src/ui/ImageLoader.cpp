@@ -1,0 +1,104 @@
+#include "ImageLoader.h"
+
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkDiskCache>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QStandardPaths>
+
+namespace {
+const char *kUrlProperty = "chenglanImageUrl";
+constexpr qsizetype kMemoryBudgetBytes = 48 * 1024 * 1024;
+} // namespace
+
+ImageLoader *ImageLoader::shared()
+{
+    static ImageLoader *loader = new ImageLoader;
+    return loader;
+}
+
+ImageLoader::ImageLoader() : m_network(new QNetworkAccessManager(this)), m_memory(kMemoryBudgetBytes)
+{
+    setDiskCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+                          + QStringLiteral("/images"));
+}
+
+void ImageLoader::setDiskCacheDirectory(const QString &path)
+{
+    auto *cache = new QNetworkDiskCache(m_network);
+    cache->setCacheDirectory(path);
+    cache->setMaximumCacheSize(64 * 1024 * 1024);
+    m_network->setCache(cache);
+}
+
+void ImageLoader::clearMemoryCache()
+{
+    m_memory.clear();
+}
+
+QImage ImageLoader::cachedImage(const QUrl &url) const
+{
+    const QImage *image = m_memory.object(url.toString());
+    return image ? *image : QImage();
+}
+
+void ImageLoader::loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder)
+{
+    view->setProperty(kUrlProperty, url);
+    if (!placeholder.isNull())
+        view->setPixmap(placeholder);
+    QPointer<QLabel> guard(view);
+    load(url, view, [guard, url](const QImage &image) {
+        if (!guard || guard->property(kUrlProperty).toUrl() != url || image.isNull())
+            return;
+        guard->setPixmap(QPixmap::fromImage(image).scaled(guard->size(), Qt::KeepAspectRatioByExpanding,
+                                                          Qt::SmoothTransformation));
+    });
+}
+
+void ImageLoader::load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done)
+{
+    const QString key = url.toString();
+    if (const QImage *image = m_memory.object(key)) {
+        ++m_memoryHits;
+        done(*image);
+        return;
+    }
+    const bool alreadyLoading = m_waiting.contains(key);
+    m_waiting[key].append({receiver, std::move(done)});
+    if (!alreadyLoading)
+        fetch(url);
+}
+
+void ImageLoader::fetch(const QUrl &url)
+{
+    if (!url.isValid() || url.scheme().isEmpty()) {
+        finish(url, QImage());
+        return;
+    }
+    ++m_downloads;
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
+    request.setTransferTimeout(60000);
+    QNetworkReply *reply = m_network->get(request);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, url]() {
+        reply->deleteLater();
+        QImage image;
+        if (reply->error() == QNetworkReply::NoError)
+            image.loadFromData(reply->readAll());
+        finish(url, image);
+    });
+}
+
+void ImageLoader::finish(const QUrl &url, const QImage &image)
+{
+    const QString key = url.toString();
+    if (!image.isNull())
+        m_memory.insert(key, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes()));
+    const QList<Waiter> waiters = m_waiting.take(key);
+    for (const Waiter &w : waiters) {
+        if (w.receiver)
+            w.done(image);
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QCache>
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+#include <QUrl>
+#include <functional>
+
+class QLabel;
+class QNetworkAccessManager;
+
+// Loads remote images with a memory cache (decoded images) over a disk cache (the HTTP
+// bodies, in the application's cache folder). Concurrent requests for one URL share
+// one download.
+class ImageLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    static ImageLoader *shared();
+
+    // Shows the placeholder, then the image once loaded. A view that has since been given
+    // another URL (a reused cell) is left alone when the old image arrives.
+    void loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder = QPixmap());
+
+    // The image, or a null image when it cannot be loaded; done runs on the main thread,
+    // and not at all if receiver is gone by then.
+    void load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done);
+
+    // Memory-cache look-up only.
+    QImage cachedImage(const QUrl &url) const;
+
+    int memoryHits() const { return m_memoryHits; }
+    int downloads() const { return m_downloads; }
+    void clearMemoryCache();
+    void setDiskCacheDirectory(const QString &path);
+
+private:
+    ImageLoader();
+    void fetch(const QUrl &url);
+    void finish(const QUrl &url, const QImage &image);
+
+    struct Waiter
+    {
+        QPointer<QObject> receiver;
+        std::function<void(const QImage &)> done;
+    };
+
+    QNetworkAccessManager *m_network;
+    QCache<QString, QImage> m_memory;
+    QHash<QString, QList<Waiter>> m_waiting;
+    int m_memoryHits = 0;
+    int m_downloads = 0;
+};

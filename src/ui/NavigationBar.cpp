@@ -1,0 +1,92 @@
+#include "NavigationBar.h"
+
+#include "NavigationItem.h"
+#include "UiColor.h"
+
+#include <QLabel>
+#include <QPainter>
+
+NavigationBar::NavigationBar(QWidget *parent) : QWidget(parent), m_titleLabel(new QLabel(this))
+{
+    setObjectName(QStringLiteral("navigationBar"));
+    setFixedHeight(kHeight);
+    m_titleLabel->setObjectName(QStringLiteral("navigationTitle"));
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    QFont font = m_titleLabel->font();
+    font.setPixelSize(20);
+    font.setBold(true);
+    m_titleLabel->setFont(font);
+    m_titleLabel->setStyleSheet(QStringLiteral("color: white;"));
+}
+
+void NavigationBar::setItem(NavigationItem *item)
+{
+    if (m_item == item)
+        return;
+    if (m_item)
+        disconnect(m_item, nullptr, this, nullptr);
+    // Items of the screen going away leave the bar with it.
+    if (m_left)
+        m_left->hide();
+    if (m_right)
+        m_right->hide();
+    m_item = item;
+    if (m_item)
+        connect(m_item, &NavigationItem::changed, this, &NavigationBar::refresh);
+    refresh();
+}
+
+QString NavigationBar::title() const
+{
+    return m_titleLabel->text();
+}
+
+void NavigationBar::refresh()
+{
+    m_titleLabel->setText(m_item ? m_item->title() : QString());
+    QWidget *left = m_item ? m_item->leftWidget() : nullptr;
+    QWidget *right = m_item ? m_item->rightWidget() : nullptr;
+    if (m_left && m_left != left)
+        m_left->hide();
+    if (m_right && m_right != right)
+        m_right->hide();
+    m_left = left;
+    m_right = right;
+    for (QWidget *w : {left, right}) {
+        if (!w)
+            continue;
+        if (w->parentWidget() != this)
+            w->setParent(this);
+        w->show();
+    }
+    layoutItems();
+}
+
+void NavigationBar::layoutItems()
+{
+    int leftWidth = 0;
+    int rightWidth = 0;
+    if (m_left) {
+        const QSize s = m_left->sizeHint().expandedTo(m_left->size());
+        m_left->setGeometry(0, (height() - s.height()) / 2, s.width(), s.height());
+        leftWidth = s.width();
+    }
+    if (m_right) {
+        const QSize s = m_right->sizeHint().expandedTo(m_right->size());
+        m_right->setGeometry(width() - s.width(), (height() - s.height()) / 2, s.width(), s.height());
+        rightWidth = s.width();
+    }
+    const int side = std::max(leftWidth, rightWidth) + 4;
+    m_titleLabel->setGeometry(side, 0, std::max(0, width() - 2 * side), height());
+}
+
+void NavigationBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), UiColor::navigationTint());
+}
+
+void NavigationBar::resizeEvent(QResizeEvent *)
+{
+    layoutItems();
+}

@@ -1,0 +1,226 @@
+#include "RootViewController.h"
+
+#include "AlertController.h"
+#include "GatewayClient.h"
+#include "IdentityDocumentTypes.h"
+#include "NavigationItem.h"
+#include "NotificationCenter.h"
+#include "ProgressHUD.h"
+#include "Request.h"
+#include "Toast.h"
+#include "UiColor.h"
+#include "UiImage.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+const QString kNoNetwork = QStringLiteral("您还没有连接到网络");
+
+QString systemItemTitle(RootViewController::SystemItem item)
+{
+    switch (item) {
+    case RootViewController::SystemItem::Done: return QStringLiteral("完成");
+    case RootViewController::SystemItem::Cancel: return QStringLiteral("取消");
+    case RootViewController::SystemItem::Edit: return QStringLiteral("编辑");
+    case RootViewController::SystemItem::Save: return QStringLiteral("保存");
+    case RootViewController::SystemItem::Add: return QStringLiteral("＋");
+    case RootViewController::SystemItem::Search: return QStringLiteral("搜索");
+    case RootViewController::SystemItem::Refresh: return QStringLiteral("刷新");
+    }
+    return QString();
+}
+
+} // namespace
+
+RootViewController::RootViewController(QWidget *parent) : ViewController(parent)
+{
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, UiColor::background());
+    setPalette(p);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void RootViewController::viewDidLoad()
+{
+    initNav();
+    initUI();
+    initData();
+}
+
+QWidget *RootViewController::makeBarButton(const QString &image, const QString &title, bool left)
+{
+    auto *button = new QPushButton;
+    button->setObjectName(left ? QStringLiteral("leftNavigationButton")
+                               : QStringLiteral("rightNavigationButton"));
+    button->setFixedSize(title.isEmpty() ? QSize(40, 50) : QSize(std::max(40, 14 + 12 * int(title.size())), 50));
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    const QString padding = left ? QStringLiteral("padding-left: 10px; text-align: left;")
+                                 : QStringLiteral("padding-right: 10px; text-align: right;");
+    button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent;"
+                                         " color: #8a8a8a; font-size: 12px; %1 }")
+                              .arg(padding));
+    if (!image.isEmpty()) {
+        button->setIcon(UiImage::named(image));
+        button->setIconSize(QSize(20, 20));
+    }
+    if (!title.isEmpty())
+        button->setText(title);
+    connect(button, &QPushButton::clicked, this, [this, left]() {
+        if (left)
+            LeftNavigationButtonClick();
+        else
+            RightNavigationButtonClick();
+    });
+    return button;
+}
+
+QWidget *RootViewController::makeSystemBarButton(SystemItem item, bool left)
+{
+    auto *button = new QPushButton(systemItemTitle(item));
+    button->setObjectName(left ? QStringLiteral("leftSystemNavigationButton")
+                               : QStringLiteral("rightSystemNavigationButton"));
+    button->setFixedHeight(44);
+    button->setFlat(true);
+    button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; color: white;"
+                                         " font-size: 16px; padding: 0 10px; }"));
+    connect(button, &QPushButton::clicked, this, [this, left]() {
+        if (left)
+            LeftSystemNavigationButtonClick();
+        else
+            RightSystemNavigationButtonClick();
+    });
+    return button;
+}
+
+void RootViewController::createLeftNavigationItem(const QString &image, const QString &title)
+{
+    navigationItem()->setLeftWidget(makeBarButton(image, title, true));
+}
+
+void RootViewController::creatRightNavigationItem(const QString &image, const QString &title)
+{
+    navigationItem()->setRightWidget(makeBarButton(image, title, false));
+}
+
+void RootViewController::createLeftSystemNavigationItemWith(SystemItem item)
+{
+    navigationItem()->setLeftWidget(makeSystemBarButton(item, true));
+}
+
+void RootViewController::createRightSystemNavigationItemWith(SystemItem item)
+{
+    navigationItem()->setRightWidget(makeSystemBarButton(item, false));
+}
+
+void RootViewController::createUIAlertControllerWithNSString(const QString &message)
+{
+    AlertController::showMessage(this, message);
+}
+
+void RootViewController::initLoadingView()
+{
+    if (!m_loadingView)
+        m_loadingView = new ProgressHUD(this, ProgressHUD::Look::Bare);
+    m_loadingView->present();
+}
+
+void RootViewController::finishLoadingView()
+{
+    if (m_loadingView)
+        m_loadingView->hide();
+}
+
+void RootViewController::showToast(const QString &text, double seconds, std::function<void()> completion)
+{
+    Toast::show(this, text, seconds, std::move(completion));
+}
+
+void RootViewController::postNotification(const QString &name)
+{
+    NotificationCenter::defaultCenter()->postNotificationName(name, this);
+}
+
+QColor RootViewController::getColor(const QString &hex)
+{
+    return UiColor::getColor(hex);
+}
+
+QColor RootViewController::colorWithRed(double red, double green, double blue)
+{
+    return UiColor::colorWithRed(red, green, blue);
+}
+
+QHash<QString, QString> RootViewController::reloadDictionary()
+{
+    return IdentityDocumentTypes::reloadDictionary();
+}
+
+void RootViewController::textFieldShouldReturn(QLineEdit *field)
+{
+    field->clearFocus();
+}
+
+void RootViewController::endEditing()
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused))
+        focused->clearFocus();
+}
+
+void RootViewController::keyPressEvent(QKeyEvent *event)
+{
+    // A line edit passes the return key on to its screen after handling it.
+    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && field && isAncestorOf(field)) {
+        textFieldShouldReturn(field);
+        return;
+    }
+    ViewController::keyPressEvent(event);
+}
+
+void RootViewController::mousePressEvent(QMouseEvent *event)
+{
+    // A touch that no control took ends editing on the whole screen.
+    endEditing();
+    ViewController::mousePressEvent(event);
+}
+
+void RootViewController::sendRequest(const QString &code, const QJsonObject &params,
+                                     const QJsonObject &paramsExt, Answer onAnswer,
+                                     OnFailure onFailure)
+{
+    sendRequest(code, params, paramsExt, std::move(onAnswer), [this, onFailure](const QString &) {
+        if (onFailure == OnFailure::NetworkAlert)
+            createUIAlertControllerWithNSString(kNoNetwork);
+    });
+}
+
+void RootViewController::sendRequest(const QString &code, const QJsonObject &params,
+                                     const QJsonObject &paramsExt, Answer onAnswer,
+                                     std::function<void(const QString &)> onFailure)
+{
+    GatewayClient::post(Request::getJsonStr(code, params, paramsExt), this, std::move(onAnswer),
+                        std::move(onFailure));
+}
+
+void RootViewController::sendAction(const QString &code, const QJsonObject &params,
+                                    Answer onSucceeded, OnFailure onFailure)
+{
+    sendRequest(
+        code, params, QJsonObject(),
+        [this, onSucceeded](const ResponseEnvelope &answer) {
+            if (!answer.succeeded()) {
+                createUIAlertControllerWithNSString(answer.prompt());
+                return;
+            }
+            onSucceeded(answer);
+        },
+        onFailure);
+}

@@ -1,0 +1,515 @@
+#include "TableView.h"
+
+#include "LoadMoreFooter.h"
+#include "TableViewCell.h"
+#include "UiColor.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDragThreshold = 6;
+constexpr int kGroupedHeaderHeight = 20;
+constexpr int kGroupedFooterHeight = 10;
+
+qint64 sectionViewKey(int section, bool footer)
+{
+    return qint64(section) * 2 + (footer ? 1 : 0);
+}
+
+} // namespace
+
+TableView::TableView(QWidget *parent, Style style) : QAbstractScrollArea(parent), m_style(style)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setSingleStep(20);
+    verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { width: 4px; background: transparent; }"
+        "QScrollBar::handle:vertical { background: rgba(0,0,0,80); border-radius: 2px; min-height: 20px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"));
+    connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, [this]() { userScrolled(); });
+    setStyle(style);
+}
+
+TableView::~TableView() = default;
+
+void TableView::setStyle(Style style)
+{
+    m_style = style;
+    viewport()->setAutoFillBackground(true);
+    QPalette p = viewport()->palette();
+    p.setColor(QPalette::Window, style == Style::Grouped ? UiColor::background() : QColor(Qt::white));
+    viewport()->setPalette(p);
+}
+
+void TableView::setRowHeight(int height)
+{
+    m_rowHeight = height;
+}
+
+void TableView::setTableHeaderView(QWidget *view)
+{
+    if (m_tableHeader && m_tableHeader != view)
+        m_tableHeader->deleteLater();
+    m_tableHeader = view;
+    if (view)
+        view->setParent(viewport());
+    reloadData();
+}
+
+void TableView::setTableFooterView(QWidget *view)
+{
+    if (m_tableFooter && m_tableFooter != view)
+        m_tableFooter->deleteLater();
+    m_tableFooter = view;
+    if (view)
+        view->setParent(viewport());
+    reloadData();
+}
+
+LoadMoreFooter *TableView::addLoadMoreFooter(std::function<void()> onRefresh)
+{
+    delete m_loadMore;
+    m_loadMore = new LoadMoreFooter(std::move(onRefresh), viewport());
+    reloadData();
+    return m_loadMore;
+}
+
+int TableView::numberOfRowsInSection(int section) const
+{
+    return section >= 0 && section < m_sections.size() ? m_sections.at(section).rows : 0;
+}
+
+void TableView::reloadData()
+{
+    for (TableViewCell *cell : std::as_const(m_visibleCells))
+        recycle(cell);
+    m_visibleCells.clear();
+    dropSectionViews();
+    if (m_selected && m_selected->section >= 0) {
+        // Rows may have moved; a reload clears the selection as the phone's table does.
+        m_selected.reset();
+    }
+    rebuildItems();
+    updateScrollRange();
+    layoutVisible();
+}
+
+int TableView::rowHeightFor(const IndexPath &path) const
+{
+    const int fromDelegate = m_delegate ? m_delegate->heightForRowAtIndexPath(const_cast<TableView *>(this), path) : -1;
+    if (fromDelegate >= 0)
+        return fromDelegate;
+    return m_rowHeight == kAutomaticDimension ? m_estimatedRowHeight : m_rowHeight;
+}
+
+int TableView::headerHeightFor(int section) const
+{
+    const int h = m_delegate ? m_delegate->heightForHeaderInSection(const_cast<TableView *>(this), section) : -1;
+    if (h >= 0)
+        return h;
+    if (m_sectionHeaderHeight > 0)
+        return m_sectionHeaderHeight;
+    return m_style == Style::Grouped ? kGroupedHeaderHeight : 0;
+}
+
+int TableView::footerHeightFor(int section) const
+{
+    const int h = m_delegate ? m_delegate->heightForFooterInSection(const_cast<TableView *>(this), section) : -1;
+    if (h >= 0)
+        return h;
+    if (m_sectionFooterHeight > 0)
+        return m_sectionFooterHeight;
+    return m_style == Style::Grouped ? kGroupedFooterHeight : 0;
+}
+
+void TableView::rebuildItems()
+{
+    m_items.clear();
+    m_sections.clear();
+    if (m_tableHeader)
+        m_items.append({ItemKind::TableHeader, -1, -1, 0, m_tableHeader->height(), true});
+    const int sections = m_dataSource ? std::max(0, m_dataSource->numberOfSectionsInTableView(this)) : 0;
+    const bool automatic = m_rowHeight == kAutomaticDimension;
+    for (int s = 0; s < sections; ++s) {
+        Section section;
+        section.rows = std::max(0, m_dataSource->numberOfRowsInSection(this, s));
+        if (const int h = headerHeightFor(s); h > 0)
+            m_items.append({ItemKind::SectionHeader, s, -1, 0, h, true});
+        section.firstItem = int(m_items.size());
+        for (int r = 0; r < section.rows; ++r) {
+            const int fromDelegate = m_delegate ? m_delegate->heightForRowAtIndexPath(this, {s, r}) : -1;
+            const bool measured = fromDelegate >= 0 || !automatic;
+            m_items.append({ItemKind::Row, s, r, 0, rowHeightFor({s, r}), measured});
+        }
+        if (const int h = footerHeightFor(s); h > 0)
+            m_items.append({ItemKind::SectionFooter, s, -1, 0, h, true});
+        m_sections.append(section);
+    }
+    if (m_tableFooter)
+        m_items.append({ItemKind::TableFooter, -1, -1, 0, m_tableFooter->height(), true});
+    if (m_loadMore)
+        m_items.append({ItemKind::LoadMore, -1, -1, 0, LoadMoreFooter::kHeight, true});
+    recomputeTops();
+}
+
+void TableView::recomputeTops()
+{
+    int top = 0;
+    for (Item &item : m_items) {
+        item.top = top;
+        top += item.height;
+    }
+    m_contentHeight = top;
+}
+
+void TableView::updateScrollRange()
+{
+    QScrollBar *bar = verticalScrollBar();
+    bar->setPageStep(viewport()->height());
+    bar->setRange(0, std::max(0, m_contentHeight - viewport()->height()));
+}
+
+int TableView::itemIndexForRow(const IndexPath &path) const
+{
+    if (path.section < 0 || path.section >= m_sections.size())
+        return -1;
+    const Section &s = m_sections.at(path.section);
+    if (path.row < 0 || path.row >= s.rows)
+        return -1;
+    return s.firstItem + path.row;
+}
+
+QWidget *TableView::widgetForItem(const Item &item)
+{
+    switch (item.kind) {
+    case ItemKind::TableHeader:
+        return m_tableHeader;
+    case ItemKind::TableFooter:
+        return m_tableFooter;
+    case ItemKind::LoadMore:
+        return m_loadMore;
+    case ItemKind::SectionHeader:
+    case ItemKind::SectionFooter: {
+        const bool footer = item.kind == ItemKind::SectionFooter;
+        const qint64 key = sectionViewKey(item.section, footer);
+        if (QWidget *view = m_sectionViews.value(key))
+            return view;
+        QWidget *view = nullptr;
+        if (m_delegate)
+            view = footer ? m_delegate->viewForFooterInSection(this, item.section)
+                          : m_delegate->viewForHeaderInSection(this, item.section);
+        if (view) {
+            view->setParent(viewport());
+            m_sectionViews.insert(key, view);
+        }
+        return view;
+    }
+    case ItemKind::Row: {
+        const IndexPath path{item.section, item.row};
+        if (TableViewCell *cell = m_visibleCells.value(path))
+            return cell;
+        TableViewCell *cell = m_dataSource->cellForRowAtIndexPath(this, path);
+        if (!cell)
+            return nullptr;
+        if (cell->parentWidget() != viewport()) {
+            cell->setParent(viewport());
+            ++m_createdCells;
+        }
+        // The data source may have taken it from the pool.
+        for (auto it = m_reusePool.begin(); it != m_reusePool.end(); ++it) {
+            if (it.value() == cell) {
+                m_reusePool.erase(it);
+                break;
+            }
+        }
+        cell->setSelected(m_selected && *m_selected == path);
+        cell->setHighlighted(false);
+        cell->setSeparatorVisible(m_separators);
+        m_visibleCells.insert(path, cell);
+        return cell;
+    }
+    }
+    return nullptr;
+}
+
+void TableView::recycle(TableViewCell *cell)
+{
+    cell->hide();
+    m_reusePool.insert(cell->reuseIdentifier(), cell);
+}
+
+void TableView::dropSectionViews()
+{
+    for (const auto &view : std::as_const(m_sectionViews)) {
+        if (view)
+            view->deleteLater();
+    }
+    m_sectionViews.clear();
+}
+
+TableViewCell *TableView::dequeueReusableCellWithIdentifier(const QString &identifier)
+{
+    auto it = m_reusePool.find(identifier);
+    if (it == m_reusePool.end())
+        return nullptr;
+    TableViewCell *cell = it.value();
+    m_reusePool.erase(it);
+    cell->prepareForReuse();
+    return cell;
+}
+
+void TableView::layoutVisible()
+{
+    if (m_inLayout)
+        return;
+    m_inLayout = true;
+    // Self-sizing rows change the layout as they are measured; a few passes settle it.
+    for (int pass = 0; pass < 4; ++pass) {
+        const int y0 = verticalScrollBar()->value();
+        const int y1 = y0 + viewport()->height();
+        const int w = viewport()->width();
+        auto first = std::partition_point(m_items.begin(), m_items.end(),
+                                          [y0](const Item &i) { return i.top + i.height <= y0; });
+        QHash<IndexPath, TableViewCell *> stillVisible;
+        QSet<qint64> visibleSectionViews;
+        bool heightsChanged = false;
+        for (auto it = first; it != m_items.end() && it->top < y1; ++it) {
+            QWidget *widget = widgetForItem(*it);
+            if (!widget)
+                continue;
+            if (it->kind == ItemKind::Row && !it->measured) {
+                const int h = widget->hasHeightForWidth() ? widget->heightForWidth(w)
+                                                          : widget->sizeHint().height();
+                it->measured = true;
+                if (h > 0 && h != it->height) {
+                    it->height = h;
+                    heightsChanged = true;
+                }
+            }
+            widget->setGeometry(0, it->top - y0, w, it->height);
+            widget->show();
+            if (it->kind == ItemKind::Row) {
+                const IndexPath path{it->section, it->row};
+                stillVisible.insert(path, m_visibleCells.value(path));
+            } else if (it->kind == ItemKind::SectionHeader || it->kind == ItemKind::SectionFooter) {
+                visibleSectionViews.insert(sectionViewKey(it->section, it->kind == ItemKind::SectionFooter));
+            }
+        }
+        for (auto it = m_visibleCells.cbegin(); it != m_visibleCells.cend(); ++it) {
+            if (!stillVisible.contains(it.key()))
+                recycle(it.value());
+        }
+        m_visibleCells = stillVisible;
+        for (auto it = m_sectionViews.begin(); it != m_sectionViews.end();) {
+            if (!visibleSectionViews.contains(it.key())) {
+                if (it.value())
+                    it.value()->deleteLater();
+                it = m_sectionViews.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        const std::pair<ItemKind, QWidget *> fixedViews[] = {
+            {ItemKind::TableHeader, m_tableHeader}, {ItemKind::TableFooter, m_tableFooter},
+            {ItemKind::LoadMore, m_loadMore}};
+        for (const auto &[kind, view] : fixedViews) {
+            if (!view)
+                continue;
+            const auto found = std::find_if(m_items.cbegin(), m_items.cend(),
+                                            [kind = kind](const Item &i) { return i.kind == kind; });
+            if (found == m_items.cend() || found->top >= y1 || found->top + found->height <= y0)
+                view->hide();
+        }
+        if (!heightsChanged)
+            break;
+        recomputeTops();
+        updateScrollRange();
+    }
+    m_inLayout = false;
+}
+
+TableViewCell *TableView::cellForRowAtIndexPath(const IndexPath &indexPath) const
+{
+    return m_visibleCells.value(indexPath);
+}
+
+QList<TableViewCell *> TableView::visibleCells() const
+{
+    QList<TableViewCell *> out;
+    for (const IndexPath &path : indexPathsForVisibleRows())
+        out.append(m_visibleCells.value(path));
+    return out;
+}
+
+QList<IndexPath> TableView::indexPathsForVisibleRows() const
+{
+    QList<IndexPath> paths = m_visibleCells.keys();
+    std::sort(paths.begin(), paths.end(), [](const IndexPath &a, const IndexPath &b) {
+        return a.section != b.section ? a.section < b.section : a.row < b.row;
+    });
+    return paths;
+}
+
+QRect TableView::rectForRowAtIndexPath(const IndexPath &indexPath) const
+{
+    const int index = itemIndexForRow(indexPath);
+    if (index < 0)
+        return QRect();
+    const Item &item = m_items.at(index);
+    return QRect(0, item.top, viewport()->width(), item.height);
+}
+
+std::optional<IndexPath> TableView::indexPathForRowAtPoint(const QPoint &viewportPoint) const
+{
+    const int y = viewportPoint.y() + verticalScrollBar()->value();
+    auto it = std::partition_point(m_items.cbegin(), m_items.cend(),
+                                   [y](const Item &i) { return i.top + i.height <= y; });
+    if (it == m_items.cend() || it->kind != ItemKind::Row || it->top > y)
+        return std::nullopt;
+    return IndexPath{it->section, it->row};
+}
+
+void TableView::selectRowAtIndexPath(const IndexPath &indexPath)
+{
+    if (m_selected)
+        if (TableViewCell *old = m_visibleCells.value(*m_selected))
+            old->setSelected(false);
+    m_selected = indexPath;
+    if (TableViewCell *cell = m_visibleCells.value(indexPath))
+        cell->setSelected(true);
+}
+
+void TableView::deselectRowAtIndexPath(const IndexPath &indexPath, bool animated)
+{
+    if (!m_selected || !(*m_selected == indexPath))
+        return;
+    m_selected.reset();
+    QPointer<TableViewCell> cell = m_visibleCells.value(indexPath);
+    if (!cell)
+        return;
+    if (animated)
+        QTimer::singleShot(200, cell, [cell]() { cell->setSelected(false); });
+    else
+        cell->setSelected(false);
+}
+
+void TableView::tapRowAtIndexPath(const IndexPath &indexPath)
+{
+    if (itemIndexForRow(indexPath) < 0)
+        return;
+    selectRowAtIndexPath(indexPath);
+    if (m_delegate)
+        m_delegate->didSelectRowAtIndexPath(this, indexPath);
+}
+
+void TableView::scrollToRowAtIndexPath(const IndexPath &indexPath)
+{
+    const QRect r = rectForRowAtIndexPath(indexPath);
+    if (r.isNull())
+        return;
+    const int value = verticalScrollBar()->value();
+    if (r.top() < value)
+        verticalScrollBar()->setValue(r.top());
+    else if (r.bottom() > value + viewport()->height())
+        verticalScrollBar()->setValue(r.bottom() - viewport()->height() + 1);
+}
+
+void TableView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    // Self-sizing rows depend on the width: measure again.
+    if (m_rowHeight == kAutomaticDimension)
+        rebuildItems();
+    updateScrollRange();
+    layoutVisible();
+}
+
+void TableView::scrollContentsBy(int, int)
+{
+    layoutVisible();
+}
+
+void TableView::scrollBy(int dy)
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int wanted = bar->value() + dy;
+    // Pulling past the end of the list asks for more.
+    if (dy > 0 && wanted > bar->maximum() && m_loadMore && !m_loadMore->isRefreshing())
+        m_loadMore->beginRefreshing();
+    bar->setValue(wanted);
+    userScrolled();
+}
+
+void TableView::userScrolled()
+{
+    if (!m_loadMore || m_loadMore->isRefreshing() || m_items.isEmpty())
+        return;
+    const Item &last = m_items.last();
+    const int bottom = verticalScrollBar()->value() + viewport()->height();
+    if (last.kind == ItemKind::LoadMore && last.top + last.height <= bottom && verticalScrollBar()->maximum() > 0)
+        m_loadMore->beginRefreshing();
+}
+
+bool TableView::viewportEvent(QEvent *event)
+{
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TableView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressPos = event->position().toPoint();
+    m_pressScroll = verticalScrollBar()->value();
+    m_dragging = false;
+    m_pressed = indexPathForRowAtPoint(m_pressPos);
+    if (m_pressed)
+        if (TableViewCell *cell = m_visibleCells.value(*m_pressed))
+            cell->setHighlighted(true);
+    event->accept();
+}
+
+void TableView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    const int dy = m_pressPos.y() - event->position().toPoint().y();
+    if (!m_dragging && std::abs(dy) > kDragThreshold) {
+        m_dragging = true;
+        if (m_pressed)
+            if (TableViewCell *cell = m_visibleCells.value(*m_pressed))
+                cell->setHighlighted(false);
+    }
+    if (m_dragging)
+        scrollBy(m_pressScroll + dy - verticalScrollBar()->value());
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const auto pressed = m_pressed;
+    m_pressed.reset();
+    if (pressed)
+        if (TableViewCell *cell = m_visibleCells.value(*pressed))
+            cell->setHighlighted(false);
+    if (m_dragging) {
+        m_dragging = false;
+        return;
+    }
+    const auto released = indexPathForRowAtPoint(event->position().toPoint());
+    if (pressed && released && *pressed == *released)
+        tapRowAtIndexPath(*pressed);
+}
+
+void TableView::wheelEvent(QWheelEvent *event)
+{
+    const int dy = -event->angleDelta().y() / 2;
+    if (dy != 0)
+        scrollBy(dy);
+    event->accept();
+}

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "IndexPath.h"
+
+#include <QAbstractScrollArea>
+#include <QHash>
+#include <QList>
+#include <QMultiHash>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class LoadMoreFooter;
+class TableView;
+class TableViewCell;
+
+// Supplies a table's rows. Cells come from dequeueReusableCellWithIdentifier when the
+// table has one to reuse, otherwise the data source makes a new one.
+class TableViewDataSource
+{
+public:
+    virtual ~TableViewDataSource() = default;
+    virtual int numberOfSectionsInTableView(TableView *) { return 1; }
+    virtual int numberOfRowsInSection(TableView *tableView, int section) = 0;
+    virtual TableViewCell *cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath) = 0;
+};
+
+// Heights, section views and selection. A height of -1 takes the table's default.
+class TableViewDelegate
+{
+public:
+    virtual ~TableViewDelegate() = default;
+    virtual int heightForRowAtIndexPath(TableView *, const IndexPath &) { return -1; }
+    virtual int heightForHeaderInSection(TableView *, int) { return -1; }
+    virtual int heightForFooterInSection(TableView *, int) { return -1; }
+    virtual QWidget *viewForHeaderInSection(TableView *, int) { return nullptr; }
+    virtual QWidget *viewForFooterInSection(TableView *, int) { return nullptr; }
+    virtual void didSelectRowAtIndexPath(TableView *, const IndexPath &) {}
+};
+
+// A scrolling list of sections and rows in which only the visible rows exist as widgets:
+// cells that scroll out are kept by reuse identifier and handed out again.
+class TableView : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    enum class Style { Plain, Grouped };
+    static constexpr int kAutomaticDimension = -1;
+
+    explicit TableView(QWidget *parent = nullptr, Style style = Style::Plain);
+    ~TableView() override;
+
+    void setDataSource(TableViewDataSource *dataSource) { m_dataSource = dataSource; }
+    void setDelegate(TableViewDelegate *delegate) { m_delegate = delegate; }
+    Style style() const { return m_style; }
+    void setStyle(Style style);
+
+    // Fixed row height, or kAutomaticDimension: each cell's own height, estimated until shown.
+    void setRowHeight(int height);
+    void setEstimatedRowHeight(int height) { m_estimatedRowHeight = height; }
+    void setSectionHeaderHeight(int height) { m_sectionHeaderHeight = height; }
+    void setSectionFooterHeight(int height) { m_sectionFooterHeight = height; }
+    void setSeparatorsVisible(bool visible) { m_separators = visible; }
+
+    void setTableHeaderView(QWidget *view);
+    QWidget *tableHeaderView() const { return m_tableHeader; }
+    void setTableFooterView(QWidget *view);
+    QWidget *tableFooterView() const { return m_tableFooter; }
+
+    // The load-more footer at the end of the list; onRefresh is the screen's footerRereshing.
+    LoadMoreFooter *addLoadMoreFooter(std::function<void()> onRefresh);
+    LoadMoreFooter *loadMoreFooter() const { return m_loadMore; }
+
+    void reloadData();
+    TableViewCell *dequeueReusableCellWithIdentifier(const QString &identifier);
+
+    int numberOfSections() const { return int(m_sections.size()); }
+    int numberOfRowsInSection(int section) const;
+    // The cell shown for that row, or nothing when the row is not on screen.
+    TableViewCell *cellForRowAtIndexPath(const IndexPath &indexPath) const;
+    QList<TableViewCell *> visibleCells() const;
+    QList<IndexPath> indexPathsForVisibleRows() const;
+    QRect rectForRowAtIndexPath(const IndexPath &indexPath) const; // in content coordinates
+    std::optional<IndexPath> indexPathForRowAtPoint(const QPoint &viewportPoint) const;
+
+    std::optional<IndexPath> indexPathForSelectedRow() const { return m_selected; }
+    void selectRowAtIndexPath(const IndexPath &indexPath);
+    void deselectRowAtIndexPath(const IndexPath &indexPath, bool animated);
+    // As a tap would: select, then tell the delegate.
+    void tapRowAtIndexPath(const IndexPath &indexPath);
+
+    void scrollToRowAtIndexPath(const IndexPath &indexPath);
+    int contentHeight() const { return m_contentHeight; }
+    // How many cell widgets exist in all (shown and waiting for reuse).
+    int createdCellCount() const { return m_createdCells; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    enum class ItemKind { TableHeader, SectionHeader, Row, SectionFooter, TableFooter, LoadMore };
+    struct Item
+    {
+        ItemKind kind;
+        int section;
+        int row;
+        int top;
+        int height;
+        bool measured;
+    };
+    struct Section
+    {
+        int rows = 0;
+        int firstItem = 0; // index of the section's first row item in m_items
+    };
+
+    void rebuildItems();
+    void recomputeTops();
+    void layoutVisible();
+    void updateScrollRange();
+    int rowHeightFor(const IndexPath &path) const;
+    int headerHeightFor(int section) const;
+    int footerHeightFor(int section) const;
+    int itemIndexForRow(const IndexPath &path) const;
+    QWidget *widgetForItem(const Item &item);
+    void recycle(TableViewCell *cell);
+    void dropSectionViews();
+    void userScrolled();
+    void scrollBy(int dy);
+
+    TableViewDataSource *m_dataSource = nullptr;
+    TableViewDelegate *m_delegate = nullptr;
+    Style m_style;
+    int m_rowHeight = 44;
+    int m_estimatedRowHeight = 44;
+    int m_sectionHeaderHeight = 0;
+    int m_sectionFooterHeight = 0;
+    bool m_separators = true;
+
+    QPointer<QWidget> m_tableHeader;
+    QPointer<QWidget> m_tableFooter;
+    LoadMoreFooter *m_loadMore = nullptr;
+
+    QList<Section> m_sections;
+    QList<Item> m_items;
+    int m_contentHeight = 0;
+
+    QHash<IndexPath, TableViewCell *> m_visibleCells;
+    QMultiHash<QString, TableViewCell *> m_reusePool;
+    QHash<qint64, QPointer<QWidget>> m_sectionViews; // key: section * 2 + (footer ? 1 : 0)
+    int m_createdCells = 0;
+    bool m_inLayout = false;
+
+    std::optional<IndexPath> m_selected;
+    std::optional<IndexPath> m_pressed;
+    QPoint m_pressPos;
+    int m_pressScroll = 0;
+    bool m_dragging = false;
+};

@@ -1,0 +1,180 @@
+#include "WebView.h"
+
+#include "ImageLoader.h"
+
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPdfDocument>
+#include <QPdfView>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QTimer>
+
+// A text browser whose remote pictures come from the image loader; each picture is
+// added to the document when it arrives.
+class WebTextBrowser : public QTextBrowser
+{
+public:
+    explicit WebTextBrowser(QWidget *parent) : QTextBrowser(parent)
+    {
+        setOpenLinks(false);
+        setFrameShape(QFrame::NoFrame);
+        // Pictures arriving together cause one relayout, which takes them from the cache.
+        m_rerender.setSingleShot(true);
+        m_rerender.setInterval(30);
+        connect(&m_rerender, &QTimer::timeout, this, [this]() { setHtml(m_html); });
+    }
+
+    void showPage(const QString &html, const QUrl &base)
+    {
+        m_html = html;
+        m_base = base;
+        document()->setBaseUrl(base);
+        setHtml(html);
+    }
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        if (type != QTextDocument::ImageResource)
+            return QTextBrowser::loadResource(type, name);
+        const QUrl url = m_base.isValid() ? m_base.resolved(name) : name;
+        if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
+            const QImage cached = ImageLoader::shared()->cachedImage(url);
+            if (!cached.isNull())
+                return fitted(cached);
+            ImageLoader::shared()->load(url, this, [this](const QImage &image) {
+                if (!image.isNull())
+                    m_rerender.start();
+            });
+            return QImage();
+        }
+        return QTextBrowser::loadResource(type, url);
+    }
+
+    QImage fitted(const QImage &image) const
+    {
+        const int limit = std::min(WebView::kMaxImageWidth, std::max(1, viewport()->width() - 16));
+        if (image.width() <= limit)
+            return image;
+        return image.scaledToWidth(limit, Qt::SmoothTransformation);
+    }
+
+private:
+    QString m_html;
+    QUrl m_base;
+    QTimer m_rerender;
+};
+
+WebView::WebView(QWidget *parent)
+    : QStackedWidget(parent), m_browser(new WebTextBrowser(this)), m_pdfView(new QPdfView(this)),
+      m_pdf(new QPdfDocument(this))
+{
+    setObjectName(QStringLiteral("webView"));
+    m_browser->setObjectName(QStringLiteral("webViewBrowser"));
+    m_pdfView->setObjectName(QStringLiteral("webViewPdf"));
+    m_pdfView->setDocument(m_pdf);
+    m_pdfView->setPageMode(QPdfView::PageMode::MultiPage);
+    m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    addWidget(m_browser);
+    addWidget(m_pdfView);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &WebView::followLink);
+}
+
+void WebView::showHtml(const QString &html, const QUrl &baseUrl, bool remember)
+{
+    if (remember)
+        m_history.append({html, baseUrl});
+    m_browser->showPage(html, baseUrl);
+    setCurrentWidget(m_browser);
+    emit loadFinished(true);
+}
+
+void WebView::loadHTMLString(const QString &html, const QUrl &baseUrl)
+{
+    showHtml(html, baseUrl, true);
+}
+
+void WebView::loadResourcePage(const QString &name)
+{
+    const QString file = name.endsWith(QLatin1String(".html")) ? name : name + QStringLiteral(".html");
+    loadRequest(QUrl(QStringLiteral("qrc:/html/") + file));
+}
+
+void WebView::loadRequest(const QUrl &url)
+{
+    if (url.scheme() == QLatin1String("qrc") || url.isLocalFile()) {
+        const QString path = url.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + url.path() : url.toLocalFile();
+        if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+            loadPdfFile(path);
+            return;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            emit loadFinished(false);
+            return;
+        }
+        showHtml(QString::fromUtf8(file.readAll()), url, true);
+        return;
+    }
+    static QNetworkAccessManager *network = new QNetworkAccessManager;
+    QNetworkReply *reply = network->get(QNetworkRequest(url));
+    connect(reply, &QNetworkReply::finished, this, [this, reply, url]() {
+        reply->deleteLater();
+        if (reply->error() != QNetworkReply::NoError) {
+            emit loadFinished(false);
+            return;
+        }
+        showHtml(QString::fromUtf8(reply->readAll()), url, true);
+    });
+}
+
+void WebView::loadPdfFile(const QString &path)
+{
+    m_pdf->close();
+    const bool ok = m_pdf->load(path) == QPdfDocument::Error::None;
+    setCurrentWidget(m_pdfView);
+    emit loadFinished(ok);
+}
+
+void WebView::followLink(const QUrl &url)
+{
+    if (m_linkHandler && m_linkHandler(url))
+        return;
+    const QUrl base = m_history.isEmpty() ? QUrl() : m_history.last().baseUrl;
+    loadRequest(base.resolved(url));
+}
+
+bool WebView::canGoBack() const
+{
+    return m_history.size() > 1;
+}
+
+void WebView::goBack()
+{
+    if (!canGoBack())
+        return;
+    m_history.removeLast();
+    const Page page = m_history.last();
+    showHtml(page.html, page.baseUrl, false);
+}
+
+QString WebView::html() const
+{
+    return m_history.isEmpty() ? QString() : m_history.last().html;
+}
+
+QString WebView::plainText() const
+{
+    return m_browser->toPlainText();
+}
+
+bool WebView::isShowingPdf() const
+{
+    return currentWidget() == m_pdfView;
+}
+
+int WebView::pdfPageCount() const
+{
+    return m_pdf->pageCount();
+}

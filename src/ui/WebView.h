@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QStackedWidget>
+#include <QUrl>
+#include <functional>
+
+class QPdfDocument;
+class QPdfView;
+class QTextBrowser;
+class WebTextBrowser;
+
+// Shows HTML (a string, a page shipped with the client, or a remote page) or a PDF file.
+// Remote pictures load through the image loader and are shown at most 320 points wide.
+// There is no script engine; links go through the link handler first, so a screen can
+// intercept them.
+class WebView : public QStackedWidget
+{
+    Q_OBJECT
+
+public:
+    explicit WebView(QWidget *parent = nullptr);
+
+    void loadHTMLString(const QString &html, const QUrl &baseUrl = QUrl());
+    // A page shipped with the client, by name ("guide" → the resource "guide.html").
+    void loadResourcePage(const QString &name);
+    void loadRequest(const QUrl &url);
+    void loadPdfFile(const QString &path);
+
+    // Return true to stop the web view from following the link itself.
+    void setLinkHandler(std::function<bool(const QUrl &)> handler) { m_linkHandler = std::move(handler); }
+
+    bool canGoBack() const;
+    void goBack();
+
+    QString html() const;
+    QString plainText() const;
+    bool isShowingPdf() const;
+    int pdfPageCount() const;
+
+    static constexpr int kMaxImageWidth = 320;
+
+signals:
+    void loadFinished(bool ok);
+
+private:
+    void followLink(const QUrl &url);
+    void showHtml(const QString &html, const QUrl &baseUrl, bool remember);
+
+    struct Page
+    {
+        QString html;
+        QUrl baseUrl;
+    };
+
+    WebTextBrowser *m_browser;
+    QPdfView *m_pdfView;
+    QPdfDocument *m_pdf;
+    std::function<bool(const QUrl &)> m_linkHandler;
+    QList<Page> m_history;
+};
