@@ -1,6 +1,7 @@
 #include "RootViewController.h"
 
 #include "AlertController.h"
+#include "BaseNavigationViewController.h"
 #include "GatewayClient.h"
 #include "IdentityDocumentTypes.h"
 #include "NavigationItem.h"
@@ -147,6 +148,14 @@ void RootViewController::postNotification(const QString &name)
     NotificationCenter::defaultCenter()->postNotificationName(name, this);
 }
 
+void RootViewController::goBack(const QString &notification)
+{
+    if (!notification.isEmpty())
+        postNotification(notification);
+    if (navigationController())
+        navigationController()->popViewControllerAnimated(true);
+}
+
 QColor RootViewController::getColor(const QString &hex)
 {
     return UiColor::getColor(hex);
@@ -169,7 +178,8 @@ void RootViewController::textFieldShouldReturn(QLineEdit *field)
 
 void RootViewController::endEditing()
 {
-    QWidget *focused = QApplication::focusWidget();
+    // The window's focus child, which is right even while the window is not active.
+    QWidget *focused = window()->focusWidget();
     if (focused && isAncestorOf(focused))
         focused->clearFocus();
 }
@@ -177,7 +187,7 @@ void RootViewController::endEditing()
 void RootViewController::keyPressEvent(QKeyEvent *event)
 {
     // A line edit passes the return key on to its screen after handling it.
-    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    auto *field = qobject_cast<QLineEdit *>(window()->focusWidget());
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && field && isAncestorOf(field)) {
         textFieldShouldReturn(field);
         return;

@@ -41,6 +41,8 @@ public:
 
     void showToast(const QString &text, double seconds, std::function<void()> completion = {});
     void postNotification(const QString &name);
+    // The usual back button: post the notification (when given), then leave the screen.
+    void goBack(const QString &notification = QString());
 
     static QColor getColor(const QString &hex);
     static QColor colorWithRed(double red, double green, double blue);

@@ -1,5 +1,8 @@
 #include "Telephone.h"
 
+#include "AlertController.h"
+#include "AppConfig.h"
+
 #include <QDesktopServices>
 #include <QProcess>
 
@@ -42,6 +45,15 @@ bool openURL(const QUrl &url)
 QStringList dialedUrls()
 {
     return dialed();
+}
+
+void callHotline(QWidget *over)
+{
+    if (openURL(QUrl(QStringLiteral("tel://") + AppConfig::hotline())))
+        return;
+    auto *alert = new AlertController(over, QStringLiteral("温馨提示"), QStringLiteral("该设备不支持拨号！"));
+    alert->addAction(QStringLiteral("返回"), AlertController::ActionStyle::Cancel);
+    alert->show();
 }
 
 void setHandler(std::function<bool(const QUrl &)> h)

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <functional>
 
+class QWidget;
+
 // Dialling the service hotline: every "tel://" URL goes through here, so the client
 // knows whether the platform could open it (a desktop without a telephone handler cannot).
 namespace Telephone {
@@ -11,6 +13,9 @@ namespace Telephone {
 bool openURL(const QUrl &url);
 // The tel: URLs the client tried to open, oldest first.
 QStringList dialedUrls();
+// Dials the service hotline; when the platform cannot, says so in the alert
+// "温馨提示" / "该设备不支持拨号！" / "返回" over that widget.
+void callHotline(QWidget *over);
 // Replaces the platform check (tests, the automation driver).
 void setHandler(std::function<bool(const QUrl &)> handler);
 

@@ -1,0 +1,10 @@
+#include "ClientScreens.h"
+
+#include "MessageScreens.h"
+#include "ShellScreens.h"
+
+void registerClientScreens()
+{
+    registerShellScreens();
+    registerMessageScreens();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the messages, news, settings and help screens for opening by name.
+void registerMessageScreens();

@@ -1,0 +1,106 @@
+#include "AdvertisementViewController.h"
+
+#include "ui_AdvertisementViewController.h"
+
+#include "AdvertisementModel.h"
+#include "FunctionCodes.h"
+#include "ImageLoader.h"
+#include "MediaUrl.h"
+#include "PagingScrollView.h"
+#include "UiImage.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int kCountdownStart = 2;
+constexpr int kStepMs = 1000;
+} // namespace
+
+AdvertisementViewController::AdvertisementViewController(QWidget *parent)
+    : RootViewController(parent), m_ui(new Ui::AdvertisementViewController)
+{
+    m_ui->setupUi(this);
+}
+
+AdvertisementViewController::~AdvertisementViewController()
+{
+    delete m_ui;
+}
+
+void AdvertisementViewController::initUI()
+{
+    m_ui->brandLabel->setPixmap(UiImage::pixmap(QStringLiteral("splash")));
+}
+
+void AdvertisementViewController::initData()
+{
+    m_countdown = 0;
+    m_skipCount = 0;
+    sendRequest(
+        FunctionCode::SplashAdverts, {{QStringLiteral("is_display"), QStringLiteral("1")}}, {},
+        [this](const ResponseEnvelope &answer) { buildPages(answer); },
+        [this](const QString &) { finish(); });
+}
+
+void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
+{
+    for (const AdvertisementModel &ad : answer.recordsAs<AdvertisementModel>()) {
+        if (!ad.rela_path.isEmpty())
+            m_imageUrls.append(MediaUrl::forRelaPath(ad.rela_path));
+    }
+    m_scrollView = new PagingScrollView(this);
+    m_scrollView->setObjectName(QStringLiteral("scrollView"));
+    m_scrollView->setGeometry(rect());
+    QList<QWidget *> pages;
+    for (const QString &url : std::as_const(m_imageUrls)) {
+        auto *page = new QLabel;
+        page->setScaledContents(true);
+        page->setStyleSheet(QStringLiteral("background: white;"));
+        page->resize(size());
+        ImageLoader::shared()->loadInto(page, QUrl(url));
+        pages.append(page);
+    }
+    m_scrollView->setPages(pages);
+    m_scrollView->show();
+    m_countdown = kCountdownStart;
+
+    m_skipButton = new QPushButton(QStringLiteral("跳过广告"), this);
+    m_skipButton->setObjectName(QStringLiteral("skipButton"));
+    m_skipButton->setGeometry(width() - 90, 40, 80, 30);
+    m_skipButton->setStyleSheet(QStringLiteral("QPushButton { background: #8C8C8C; color: white; font-size: 12px;"
+                                               " border: none; border-radius: 10px; }"));
+    connect(m_skipButton, &QPushButton::clicked, this, &AdvertisementViewController::skip);
+    m_skipButton->show();
+    m_skipButton->raise();
+
+    if (totalNum() == 1)
+        QTimer::singleShot(kStepMs, this, &AdvertisementViewController::countdownStep);
+}
+
+void AdvertisementViewController::countdownStep()
+{
+    if (m_countdown > 0) {
+        --m_countdown;
+        QTimer::singleShot(kStepMs, this, &AdvertisementViewController::countdownStep);
+        return;
+    }
+    // A skip has already moved on.
+    if (m_skipCount == 0)
+        finish();
+}
+
+void AdvertisementViewController::skip()
+{
+    ++m_skipCount;
+    finish();
+}
+
+void AdvertisementViewController::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    emit advertisementFinished();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "RootViewController.h"
+
+#include <QStringList>
+
+namespace Ui {
+class AdvertisementViewController;
+}
+class PagingScrollView;
+class QPushButton;
+
+// The splash advertisement shown at every launch. One picture counts down about three
+// seconds; with none or several the splash waits for "跳过广告"; a failed request goes
+// straight on. Either way advertisementFinished is emitted exactly once.
+class AdvertisementViewController : public RootViewController
+{
+    Q_OBJECT
+
+public:
+    explicit AdvertisementViewController(QWidget *parent = nullptr);
+    ~AdvertisementViewController() override;
+
+    int totalNum() const { return int(m_imageUrls.size()); }
+    int countdown() const { return m_countdown; }
+    QStringList imageUrls() const { return m_imageUrls; }
+
+signals:
+    void advertisementFinished();
+
+protected:
+    void initUI() override;
+    void initData() override;
+
+private:
+    void buildPages(const ResponseEnvelope &answer);
+    void countdownStep();
+    void skip();
+    void finish();
+
+    Ui::AdvertisementViewController *m_ui;
+    PagingScrollView *m_scrollView = nullptr;
+    QPushButton *m_skipButton = nullptr;
+    QStringList m_imageUrls;
+    int m_countdown = 0;
+    int m_skipCount = 0;
+    bool m_finished = false;
+};

@@ -1,0 +1,71 @@
+#include "AppDelegate.h"
+
+#include "AdvertisementViewController.h"
+#include "KeyboardManager.h"
+#include "PhoneWindow.h"
+#include "PlaceholderViewController.h"
+#include "ScreenRegistry.h"
+#include "TabbarViewController.h"
+
+namespace {
+
+struct TabRoot
+{
+    const char *className;
+    const char *title;
+};
+
+constexpr TabRoot kTabRoots[] = {
+    {"QZHomePageViewController", "澄岚信托"},
+    {"QZProductViewController", "热销产品"},
+    {"QZInformationViewController", "关于澄岚信托"},
+    {"QZAccountViewController", "我的账户"},
+};
+
+} // namespace
+
+AppDelegate::AppDelegate(QSize windowSize, QObject *parent)
+    : QObject(parent), m_window(new PhoneWindow(windowSize))
+{
+}
+
+AppDelegate::~AppDelegate()
+{
+    delete m_window;
+}
+
+TabbarViewController *AppDelegate::tabbarController() const
+{
+    return m_tabbar;
+}
+
+void AppDelegate::start(bool showWindow)
+{
+    KeyboardManager::start();
+    auto *splash = new AdvertisementViewController;
+    connect(splash, &AdvertisementViewController::advertisementFinished, this, &AppDelegate::showTabBar,
+            Qt::QueuedConnection);
+    m_window->setRootViewController(splash);
+    if (showWindow)
+        m_window->show();
+}
+
+QList<ViewController *> AppDelegate::makeTabRoots()
+{
+    QList<ViewController *> roots;
+    for (const TabRoot &root : kTabRoots) {
+        QString error;
+        ViewController *screen = nullptr;
+        if (ScreenRegistry::instance().contains(QString::fromLatin1(root.className)))
+            screen = ScreenRegistry::instance().create(QString::fromLatin1(root.className), {}, &error);
+        roots.append(screen ? screen : new PlaceholderViewController(QString::fromUtf8(root.title)));
+    }
+    return roots;
+}
+
+void AppDelegate::showTabBar()
+{
+    m_tabbar = new TabbarViewController(makeTabRoots());
+    m_window->setRootViewController(m_tabbar);
+    emit tabBarShown();
+}

@@ -1,0 +1,24 @@
+#include "QZHelpTableViewCell.h"
+
+#include "ui_QZHelpTableViewCell.h"
+
+QZHelpTableViewCell::QZHelpTableViewCell(const QString &reuseIdentifier, QWidget *parent)
+    : TableViewCell(reuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::QZHelpTableViewCell)
+{
+    m_ui->setupUi(this);
+}
+
+QZHelpTableViewCell::~QZHelpTableViewCell()
+{
+    delete m_ui;
+}
+
+QLabel *QZHelpTableViewCell::nameLabel() const
+{
+    return m_ui->nameLabel;
+}
+
+QPushButton *QZHelpTableViewCell::nextButton() const
+{
+    return m_ui->nextButton;
+}
