@@ -1,0 +1,577 @@
+#include "DemoGateway.h"
+
+#include "AccountService.h"
+#include "ActivityService.h"
+#include "DatasetBuilder.h"
+#include "DemoLog.h"
+#include "DemoRules.h"
+#include "DemoStore.h"
+#include "FunctionRegistry.h"
+#include "GatewayCall.h"
+#include "GatewayHttpServer.h"
+#include "HoldingService.h"
+#include "JsonKeyOrder.h"
+#include "MediaLibrary.h"
+#include "MessageService.h"
+#include "PointsService.h"
+#include "ProductService.h"
+#include "RecordQuery.h"
+
+#include <QDateTime>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTcpSocket>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcDemo, "chenglan.demo")
+
+// The embedded dataset lives in a static library: its resources must be pulled in by name.
+static void initGatewayResources()
+{
+    Q_INIT_RESOURCE(gateway);
+}
+
+const QString DemoGateway::kGatewayPath = QStringLiteral("/appgate/jros/ajax2.do");
+const QString DemoGateway::kFaultsPath = QStringLiteral("/demo/faults");
+const QString DemoGateway::kDefaultDataset = QStringLiteral(":/gateway/demo-dataset.json");
+
+namespace {
+
+using Status = QHttpServerResponder::StatusCode;
+
+const QString kMediaPrefix = QStringLiteral("/upload/user/1/");
+const QString kInternalMediaPrefix = QStringLiteral("/ump/upload/user/1/");
+const QByteArray kJsonType = "application/json;charset=UTF-8";
+const QByteArray kTextType = "text/plain;charset=UTF-8";
+
+void sendText(QHttpServerResponder &responder, Status status, const QString &text)
+{
+    responder.write(text.toUtf8(), kTextType, status);
+}
+
+void sendJson(QHttpServerResponder &responder, const QJsonDocument &document,
+              Status status = Status::Ok)
+{
+    responder.write(document.toJson(QJsonDocument::Compact), kJsonType, status);
+}
+
+// Runs `answer` now, or after `delayMs` if the client is still connected by then.
+void answerLater(QObject *context, int delayMs, QHttpServerResponder &&responder,
+                 std::function<void(QHttpServerResponder &)> answer)
+{
+    if (delayMs <= 0) {
+        answer(responder);
+        return;
+    }
+    auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
+    QPointer<QTcpSocket> socket = held->socket();
+    QTimer::singleShot(delayMs, context, [held, socket, answer = std::move(answer)] {
+        if (socket && socket->state() == QAbstractSocket::ConnectedState)
+            answer(*held);
+    });
+}
+
+// The envelope of a request body, or the reason it is not one.
+struct Envelope
+{
+    QString error;
+    QString code;
+    QJsonObject params;
+    QJsonObject paramsExt;
+    QList<OrderKey> orderBy;
+};
+
+Envelope parseEnvelope(const QByteArray &body)
+{
+    Envelope envelope;
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        envelope.error = QStringLiteral("body is not JSON: %1").arg(parseError.errorString());
+        return envelope;
+    }
+    if (!document.isArray() || document.array().size() != 1 || !document.array().at(0).isObject()) {
+        envelope.error = QStringLiteral("body must be an array of exactly one object");
+        return envelope;
+    }
+    const QJsonObject object = document.array().at(0).toObject();
+    const QJsonValue code = object.value(QStringLiteral("code"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!code.isString() || !digits.match(code.toString()).hasMatch()) {
+        envelope.error = QStringLiteral("\"code\" must be a string of decimal digits");
+        return envelope;
+    }
+    for (const char *key : {"params", "params_ext"}) {
+        const QJsonValue value = object.value(QLatin1String(key));
+        if (!value.isUndefined() && !value.isNull() && !value.isObject()) {
+            envelope.error = QStringLiteral("\"%1\" must be an object").arg(QLatin1String(key));
+            return envelope;
+        }
+    }
+    envelope.code = code.toString();
+    envelope.params = object.value(QStringLiteral("params")).toObject();
+    envelope.paramsExt = object.value(QStringLiteral("params_ext")).toObject();
+    const QJsonObject orderBy = envelope.paramsExt.value(QStringLiteral("orderby")).toObject();
+    const QStringList keys = JsonKeyOrder::keysAt(
+        body, {QStringLiteral("0"), QStringLiteral("params_ext"), QStringLiteral("orderby")});
+    for (const QString &key : keys) {
+        const QString direction = orderBy.value(key).toString().toLower();
+        if (direction == QLatin1String("asc") || direction == QLatin1String("desc"))
+            envelope.orderBy.append({key, direction == QLatin1String("asc")});
+    }
+    return envelope;
+}
+
+} // namespace
+
+DemoGateway::DemoGateway(QObject *parent)
+    : QObject(parent), m_store(std::make_unique<DemoStore>()),
+      m_registry(std::make_unique<FunctionRegistry>()), m_media(std::make_unique<MediaLibrary>()),
+      m_accounts(std::make_unique<AccountService>(*m_store)),
+      m_products(std::make_unique<ProductService>(*m_store)),
+      m_holdings(std::make_unique<HoldingService>(*m_store)),
+      m_messages(std::make_unique<MessageService>(*m_store)),
+      m_activities(std::make_unique<ActivityService>(*m_store)),
+      m_points(std::make_unique<PointsService>(*m_store))
+{
+    initGatewayResources();
+    m_accounts->registerWith(*m_registry);
+    m_products->registerWith(*m_registry);
+    m_holdings->registerWith(*m_registry);
+    m_messages->registerWith(*m_registry);
+    m_activities->registerWith(*m_registry);
+    m_points->registerWith(*m_registry);
+    connect(m_store.get(), &DemoStore::changed, this, [this] {
+        saveState();
+        emit stateChanged();
+    });
+    if (!loadDataset(kDefaultDataset))
+        qCWarning(lcDemo).noquote() << "embedded dataset:" << m_lastError;
+}
+
+DemoGateway::~DemoGateway()
+{
+    stop();
+}
+
+bool DemoGateway::start(quint16 gatewayPort, quint16 mediaPort, quint16 internalMediaPort)
+{
+    stop();
+    auto listen = [this](GatewayHttpServer *server, quint16 port, const char *what) {
+        if (server->listen(m_listenAddress, port) != 0)
+            return true;
+        m_lastError = QStringLiteral("cannot listen for the %1 on %2 port %3")
+                          .arg(QLatin1String(what), m_listenAddress.toString())
+                          .arg(port);
+        return false;
+    };
+    m_gatewayServer =
+        new GatewayHttpServer([this](const QHttpServerRequest &r,
+                                     QHttpServerResponder &&s) { handleGateway(r, std::move(s)); },
+                              this);
+    m_mediaServer = new GatewayHttpServer(
+        [this](const QHttpServerRequest &r, QHttpServerResponder &&s) {
+            handleMedia(kMediaPrefix, r, std::move(s));
+        },
+        this);
+    m_internalMediaServer = new GatewayHttpServer(
+        [this](const QHttpServerRequest &r, QHttpServerResponder &&s) {
+            handleMedia(kInternalMediaPrefix, r, std::move(s));
+        },
+        this);
+    if (!listen(m_gatewayServer, gatewayPort, "gateway") ||
+        !listen(m_mediaServer, mediaPort, "media server") ||
+        !listen(m_internalMediaServer, internalMediaPort, "internal media endpoint")) {
+        stop();
+        return false;
+    }
+    qCInfo(lcDemo).noquote() << "gateway" << gatewayUrl().toString() << "media"
+                             << mediaBaseUrl().toString() << "internal media"
+                             << internalMediaBaseUrl().toString();
+    return true;
+}
+
+void DemoGateway::stop()
+{
+    delete m_gatewayServer;
+    delete m_mediaServer;
+    delete m_internalMediaServer;
+    m_gatewayServer = m_mediaServer = m_internalMediaServer = nullptr;
+}
+
+bool DemoGateway::isRunning() const
+{
+    return m_gatewayServer != nullptr;
+}
+
+QUrl DemoGateway::baseUrl(const GatewayHttpServer *server) const
+{
+    if (!server)
+        return {};
+    const QList<quint16> ports = const_cast<GatewayHttpServer *>(server)->serverPorts();
+    if (ports.isEmpty())
+        return {};
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    const bool any = m_listenAddress == QHostAddress::Any ||
+                     m_listenAddress == QHostAddress::AnyIPv4 ||
+                     m_listenAddress == QHostAddress::AnyIPv6;
+    url.setHost(any ? QStringLiteral("127.0.0.1") : m_listenAddress.toString());
+    url.setPort(ports.first());
+    return url;
+}
+
+QUrl DemoGateway::gatewayBaseUrl() const
+{
+    return baseUrl(m_gatewayServer);
+}
+
+QUrl DemoGateway::gatewayUrl() const
+{
+    QUrl url = gatewayBaseUrl();
+    if (!url.isEmpty())
+        url.setPath(kGatewayPath);
+    return url;
+}
+
+QUrl DemoGateway::mediaBaseUrl() const
+{
+    return baseUrl(m_mediaServer);
+}
+
+QUrl DemoGateway::internalMediaBaseUrl() const
+{
+    return baseUrl(m_internalMediaServer);
+}
+
+bool DemoGateway::loadDataset(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_lastError =
+            QStringLiteral("cannot read the dataset %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isObject()) {
+        m_lastError = QStringLiteral("the dataset %1 is not a JSON object: %2")
+                          .arg(path, parseError.errorString());
+        return false;
+    }
+    QString error;
+    const auto tables = DatasetBuilder(today()).build(document.object(), &error);
+    if (!tables) {
+        m_lastError = QStringLiteral("the dataset %1: %2").arg(path, error);
+        return false;
+    }
+    m_store->reset(*tables, today());
+    if (!m_stateFile.isEmpty() && QFile::exists(m_stateFile) && !setStateFile(m_stateFile))
+        return false;
+    m_media->rebuild(*m_store);
+    return true;
+}
+
+bool DemoGateway::setStateFile(const QString &path)
+{
+    m_stateFile = path;
+    if (path.isEmpty())
+        return true;
+    QFile file(path);
+    if (!file.exists()) {
+        saveState();
+        return QFile::exists(path);
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_lastError =
+            QStringLiteral("cannot read the state file %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    QString error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    if (!m_store->applyState(document.object(), &error)) {
+        m_lastError = QStringLiteral("the state file %1: %2").arg(path, error);
+        return false;
+    }
+    return true;
+}
+
+void DemoGateway::saveState()
+{
+    if (m_stateFile.isEmpty())
+        return;
+    // Written whole and renamed into place, so that a crash never leaves half a state.
+    QSaveFile file(m_stateFile);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcDemo).noquote()
+            << "cannot write the state file" << m_stateFile << file.errorString();
+        return;
+    }
+    file.write(QJsonDocument(m_store->state()).toJson(QJsonDocument::Indented));
+    if (!file.commit())
+        qCWarning(lcDemo).noquote()
+            << "cannot write the state file" << m_stateFile << file.errorString();
+}
+
+bool DemoGateway::setRecordFile(const QString &path)
+{
+    m_recordFile.close();
+    if (path.isEmpty())
+        return true;
+    m_recordFile.setFileName(path);
+    if (!m_recordFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        m_lastError = QStringLiteral("cannot write the record file %1: %2")
+                          .arg(path, m_recordFile.errorString());
+        return false;
+    }
+    return true;
+}
+
+void DemoGateway::record(const QJsonObject &line)
+{
+    if (!m_recordFile.isOpen())
+        return;
+    m_recordFile.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
+    m_recordFile.flush();
+}
+
+void DemoGateway::setFault(const QString &code, const GatewayFault &fault)
+{
+    m_faults.insert(code, fault);
+}
+
+void DemoGateway::clearFault(const QString &code)
+{
+    m_faults.remove(code);
+}
+
+void DemoGateway::clearFaults()
+{
+    m_faults.clear();
+}
+
+const GatewayFault *DemoGateway::faultFor(const QString &code) const
+{
+    auto it = m_faults.constFind(code);
+    if (it == m_faults.cend() && code != QLatin1String("media"))
+        it = m_faults.constFind(QStringLiteral("*"));
+    return it == m_faults.cend() ? nullptr : &*it;
+}
+
+QDate DemoGateway::today() const
+{
+    return QDate::currentDate();
+}
+
+QString DemoGateway::demoSmsCode() const
+{
+    return DemoRules::kSmsCode;
+}
+
+QStringList DemoGateway::functionCodes() const
+{
+    return m_registry->codes();
+}
+
+QJsonObject DemoGateway::customer(const QString &khbh) const
+{
+    return m_store->find(QStringLiteral("customers"), QStringLiteral("khbh"), khbh);
+}
+
+QJsonObject DemoGateway::customerByDocument(const QString &zjlx, const QString &zjhm) const
+{
+    const qsizetype index = m_accounts->findCustomer(zjlx, zjhm);
+    return index < 0 ? QJsonObject() : m_store->table(QStringLiteral("customers")).at(index);
+}
+
+QList<QJsonObject> DemoGateway::records(const QString &table) const
+{
+    return m_store->table(table);
+}
+
+QStringList DemoGateway::mediaPaths() const
+{
+    return m_media->paths();
+}
+
+void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerResponder &&responder)
+{
+    const QString path = request.url().path();
+    if (path == kFaultsPath) {
+        handleFaultControl(request, std::move(responder));
+        return;
+    }
+    if (path != kGatewayPath) {
+        sendText(responder, Status::NotFound, QStringLiteral("Not Found"));
+        return;
+    }
+    if (request.method() != QHttpServerRequest::Method::Post) {
+        responder.write(QByteArray("Method Not Allowed"),
+                        {{"Content-Type", kTextType}, {"Allow", "POST"}}, Status::MethodNotAllowed);
+        return;
+    }
+    const QByteArray body = request.body();
+    if (body.size() > kMaxBodyBytes) {
+        sendText(responder, Status::PayloadTooLarge, QStringLiteral("request body over 1 MiB"));
+        return;
+    }
+    const Envelope envelope = parseEnvelope(body);
+    if (!envelope.error.isEmpty()) {
+        qCDebug(lcDemo).noquote() << "refused a body:" << envelope.error;
+        sendText(responder, Status::BadRequest, envelope.error);
+        return;
+    }
+
+    qCDebug(lcDemo).noquote() << envelope.code
+                              << QJsonDocument(envelope.params).toJson(QJsonDocument::Compact)
+                              << QJsonDocument(envelope.paramsExt).toJson(QJsonDocument::Compact);
+    emit requestReceived(envelope.code, envelope.params, envelope.paramsExt);
+
+    GatewayCall call{envelope.code, envelope.params, envelope.paramsExt, envelope.orderBy, today()};
+    const GatewayFault *found = faultFor(envelope.code);
+    const GatewayFault fault = found ? *found : GatewayFault();
+    QJsonObject line{{"time", QDateTime::currentDateTime().toString(Qt::ISODateWithMs)},
+                     {"code", call.code},
+                     {"params", call.params},
+                     {"params_ext", call.paramsExt}};
+    if (found)
+        line.insert(QStringLiteral("fault"), fault.toJson());
+
+    // A fault other than a plain delay stands for a server that failed before doing anything:
+    // the function code does not run and nothing changes.
+    answerLater(
+        this, fault.delayMs, std::move(responder),
+        [this, call, fault, line](QHttpServerResponder &r) mutable {
+            switch (fault.kind) {
+            case GatewayFault::Kind::Drop:
+                r.socket()->abort();
+                break;
+            case GatewayFault::Kind::HttpStatus:
+                sendText(r, Status(fault.httpStatus),
+                         QStringLiteral("demo fault: HTTP %1").arg(fault.httpStatus));
+                break;
+            case GatewayFault::Kind::NotJson:
+                r.write(QByteArray("<html><body>Service temporarily unavailable</body></html>"),
+                        "text/html;charset=UTF-8", Status::Ok);
+                break;
+            case GatewayFault::Kind::EmptyArray:
+                r.write(QByteArray("[]"), kJsonType, Status::Ok);
+                break;
+            case GatewayFault::Kind::Refuse:
+                sendJson(
+                    r, QJsonDocument(QJsonArray{GatewayReply::refuse(fault.prompt).toEnvelope()}));
+                line.insert(QStringLiteral("flag"), 0);
+                break;
+            case GatewayFault::Kind::None: {
+                const GatewayReply reply = m_registry->call(call);
+                sendJson(r, QJsonDocument(QJsonArray{reply.toEnvelope()}));
+                line.insert(QStringLiteral("flag"), reply.flag);
+                break;
+            }
+            }
+            record(line);
+        });
+}
+
+void DemoGateway::handleFaultControl(const QHttpServerRequest &request,
+                                     QHttpServerResponder &&responder)
+{
+    // Only someone on this machine may break the gateway on purpose.
+    if (!request.remoteAddress().isLoopback()) {
+        sendText(responder, Status::Forbidden, QStringLiteral("fault control is loopback only"));
+        return;
+    }
+    auto listing = [this] {
+        QJsonObject faults;
+        for (auto it = m_faults.cbegin(); it != m_faults.cend(); ++it)
+            faults.insert(it.key(), it->toJson());
+        return QJsonDocument(QJsonObject{{"faults", faults}});
+    };
+    switch (request.method()) {
+    case QHttpServerRequest::Method::Get:
+        sendJson(responder, listing());
+        return;
+    case QHttpServerRequest::Method::Delete:
+        clearFaults();
+        sendJson(responder, listing());
+        return;
+    case QHttpServerRequest::Method::Post:
+        break;
+    default:
+        responder.write(QByteArray("Method Not Allowed"),
+                        {{"Content-Type", kTextType}, {"Allow", "GET, POST, DELETE"}},
+                        Status::MethodNotAllowed);
+        return;
+    }
+    const QJsonObject order = QJsonDocument::fromJson(request.body()).object();
+    const QString code = order.value(QStringLiteral("code")).toString();
+    if (order.value(QStringLiteral("clear")).toBool()) {
+        if (code.isEmpty())
+            clearFaults();
+        else
+            clearFault(code);
+        sendJson(responder, listing());
+        return;
+    }
+    const auto fault = GatewayFault::fromJson(order);
+    if (code.isEmpty() || !fault) {
+        sendText(responder, Status::BadRequest,
+                 QStringLiteral("expected {\"code\": \"164021\", \"kind\": \"delay|status|not_json|"
+                                "empty_array|refuse|drop\", \"delay_ms\": 0, \"status\": 500, "
+                                "\"prompt\": \"...\"} or {\"code\": \"...\", \"clear\": true}"));
+        return;
+    }
+    setFault(code, *fault);
+    qCInfo(lcDemo).noquote() << "fault for" << code
+                             << QJsonDocument(fault->toJson()).toJson(QJsonDocument::Compact);
+    sendJson(responder, listing());
+}
+
+void DemoGateway::handleMedia(const QString &prefix, const QHttpServerRequest &request,
+                              QHttpServerResponder &&responder)
+{
+    const QString path = request.url().path(QUrl::FullyDecoded);
+    if (!path.startsWith(prefix)) {
+        sendText(responder, Status::NotFound, QStringLiteral("Not Found"));
+        return;
+    }
+    const auto method = request.method();
+    if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
+        responder.write(QByteArray("Method Not Allowed"),
+                        {{"Content-Type", kTextType}, {"Allow", "GET, HEAD"}},
+                        Status::MethodNotAllowed);
+        return;
+    }
+    const QString relaPath = path.mid(prefix.size());
+    const GatewayFault *found = faultFor(QStringLiteral("media"));
+    const GatewayFault fault = found ? *found : GatewayFault();
+    const bool head = method == QHttpServerRequest::Method::Head;
+    answerLater(this, fault.delayMs, std::move(responder),
+                [this, relaPath, fault, head](QHttpServerResponder &r) {
+                    if (fault.kind == GatewayFault::Kind::Drop) {
+                        r.socket()->abort();
+                        return;
+                    }
+                    if (fault.kind == GatewayFault::Kind::HttpStatus) {
+                        sendText(r, Status(fault.httpStatus),
+                                 QStringLiteral("demo fault: HTTP %1").arg(fault.httpStatus));
+                        return;
+                    }
+                    const auto file = m_media->file(relaPath);
+                    if (!file) {
+                        sendText(r, Status::NotFound, QStringLiteral("Not Found"));
+                        return;
+                    }
+                    // The other faults spoil the content while keeping the status: a broken file.
+                    const bool spoilt = fault.kind != GatewayFault::Kind::None;
+                    const QByteArray data = head     ? QByteArray()
+                                            : spoilt ? QByteArray("corrupt")
+                                                     : file->data;
+                    r.write(data, file->mimeType, Status::Ok);
+                });
+}

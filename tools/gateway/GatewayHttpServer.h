@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractHttpServer>
+#include <QHttpServerResponder>
+#include <functional>
+
+class QHttpServerRequest;
+
+// An HTTP listener that hands every request, whatever its path and method, to one handler:
+// the gateway decides 404, 405, 413 and delayed or dropped answers itself.
+class GatewayHttpServer : public QAbstractHttpServer
+{
+    Q_OBJECT
+
+public:
+    using Handler = std::function<void(const QHttpServerRequest &, QHttpServerResponder &&)>;
+
+    explicit GatewayHttpServer(Handler handler, QObject *parent = nullptr);
+
+protected:
+    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
+    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
+
+private:
+    Handler m_handler;
+};
