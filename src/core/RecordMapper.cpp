@@ -56,9 +56,14 @@ QString textOf(const QJsonValue &value)
         return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     case QJsonValue::Double: {
         const double d = value.toDouble();
-        // Integral values up to 2^53 are exact in a double and print without a fraction.
-        if (std::isfinite(d) && d == std::trunc(d) && std::fabs(d) <= 9007199254740992.0)
-            return QString::number(qint64(d));
+        // The parser keeps integers exact up to 64 bits, beyond what a double holds;
+        // toInteger() is 0 unless the value is such an integer.
+        const qint64 integer = value.toInteger();
+        if (double(integer) == d)
+            return QString::number(integer);
+        // Larger integral values are still written out in digits, never with an exponent.
+        if (std::isfinite(d) && d == std::trunc(d))
+            return QString::number(d, 'f', QLocale::FloatingPointShortest);
         return QString::number(d, 'g', QLocale::FloatingPointShortest);
     }
     default:
