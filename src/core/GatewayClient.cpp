@@ -79,7 +79,8 @@ void GatewayClient::post(const QJsonArray &envelope, QObject *receiver, Success 
         reply->deleteLater();
         NetworkActivityIndicator::instance()->setVisible(false);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray body = reply->readAll();
+        // A reply aborted by the time-out is closed; reading it would only warn.
+        const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
         if (!guard) {
             qCDebug(lcGateway).noquote() << "Answer for a closed screen, dropped:" << body;
             return;
