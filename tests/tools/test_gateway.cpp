@@ -1301,6 +1301,19 @@ void TestGateway::mediaFilesAreServed()
         }
     }
     QVERIFY(sawPdf);
+
+    // HEAD gives the size without the body.
+    QUrl first = m_gateway->mediaBaseUrl();
+    first.setPath("/upload/user/1/" + paths.first());
+    QNetworkReply *head = m_network->head(QNetworkRequest(first));
+    QSignalSpy headDone(head, &QNetworkReply::finished);
+    QVERIFY(head->isFinished() || headDone.wait(15000));
+    QCOMPARE(head->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+    QCOMPARE(head->header(QNetworkRequest::ContentLengthHeader).toLongLong(),
+             qlonglong(send("GET", first).body.size()));
+    QVERIFY(head->readAll().isEmpty());
+    head->deleteLater();
+
     // A "media" fault reaches the media servers only.
     m_gateway->setFault("media", GatewayFault::status(500));
     QUrl url = m_gateway->mediaBaseUrl();

@@ -432,7 +432,7 @@ void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerRe
                               << QJsonDocument(envelope.paramsExt).toJson(QJsonDocument::Compact);
     emit requestReceived(envelope.code, envelope.params, envelope.paramsExt);
 
-    GatewayCall call{envelope.code, envelope.params, envelope.paramsExt, envelope.orderBy, today()};
+    GatewayCall call{envelope.code, envelope.params, envelope.paramsExt, envelope.orderBy};
     const GatewayFault *found = faultFor(envelope.code);
     const GatewayFault fault = found ? *found : GatewayFault();
     QJsonObject line{{"time", QDateTime::currentDateTime().toString(Qt::ISODateWithMs)},
@@ -568,10 +568,16 @@ void DemoGateway::handleMedia(const QString &prefix, const QHttpServerRequest &r
                         return;
                     }
                     // The other faults spoil the content while keeping the status: a broken file.
-                    const bool spoilt = fault.kind != GatewayFault::Kind::None;
-                    const QByteArray data = head     ? QByteArray()
-                                            : spoilt ? QByteArray("corrupt")
-                                                     : file->data;
-                    r.write(data, file->mimeType, Status::Ok);
+                    const QByteArray data =
+                        fault.kind == GatewayFault::Kind::None ? file->data : QByteArray("corrupt");
+                    if (!head) {
+                        r.write(data, file->mimeType, Status::Ok);
+                        return;
+                    }
+                    // HEAD: the headers of the file without its body.
+                    r.writeStatusLine(Status::Ok);
+                    r.writeHeader("Content-Type", file->mimeType);
+                    r.writeHeader("Content-Length", QByteArray::number(data.size()));
+                    r.writeBody(QByteArray());
                 });
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -20,7 +19,6 @@ struct GatewayCall
     QJsonObject params;
     QJsonObject paramsExt;
     QList<OrderKey> orderBy;
-    QDate today;
 
     // A parameter as text; absent and non-string values read as the empty string.
     QString param(const QString &key) const;
