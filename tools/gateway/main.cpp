@@ -78,14 +78,14 @@ int main(int argc, char *argv[])
         err << "chenglan-gateway: " << gateway.lastError() << "\n";
         return 1;
     }
-    for (const QString &spec : parser.values(fault)) {
-        const qsizetype eq = spec.indexOf(QLatin1Char('='));
-        const auto parsed = eq > 0 ? GatewayFault::fromText(spec.mid(eq + 1)) : std::nullopt;
+    for (const QString &given : parser.values(fault)) {
+        const qsizetype eq = given.indexOf(QLatin1Char('='));
+        const auto parsed = eq > 0 ? GatewayFault::fromText(given.mid(eq + 1)) : std::nullopt;
         if (!parsed) {
-            err << "chenglan-gateway: not a fault: " << spec << "\n";
+            err << "chenglan-gateway: not a fault: " << given << "\n";
             return 2;
         }
-        gateway.setFault(spec.left(eq), *parsed);
+        gateway.setFault(given.left(eq), *parsed);
     }
     if (!gateway.start(ports[0], ports[1], ports[2])) {
         err << "chenglan-gateway: " << gateway.lastError() << "\n";
