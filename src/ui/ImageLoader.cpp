@@ -46,8 +46,7 @@ QImage ImageLoader::cachedImage(const QUrl &url) const
 void ImageLoader::loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder)
 {
     view->setProperty(kUrlProperty, url);
-    if (!placeholder.isNull())
-        view->setPixmap(placeholder);
+    view->setPixmap(placeholder); // a reused view drops its old picture at once
     QPointer<QLabel> guard(view);
     load(url, view, [guard, url](const QImage &image) {
         if (!guard || guard->property(kUrlProperty).toUrl() != url || image.isNull())

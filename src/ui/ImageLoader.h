@@ -22,7 +22,7 @@ class ImageLoader : public QObject
 public:
     static ImageLoader *shared();
 
-    // Shows the placeholder, then the image once loaded. A view that has since been given
+    // Shows the placeholder (or nothing), then the image once loaded. A view that has since been given
     // another URL (a reused cell) is left alone when the old image arrives.
     void loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder = QPixmap());
 

@@ -36,6 +36,11 @@ void NavigationBar::setItem(NavigationItem *item)
     refresh();
 }
 
+NavigationItem *NavigationBar::item() const
+{
+    return m_item;
+}
+
 QString NavigationBar::title() const
 {
     return m_titleLabel->text();

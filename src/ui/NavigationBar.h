@@ -18,7 +18,7 @@ public:
     explicit NavigationBar(QWidget *parent = nullptr);
 
     void setItem(NavigationItem *item);
-    NavigationItem *item() const { return m_item; }
+    NavigationItem *item() const;
     QString title() const;
 
 protected:

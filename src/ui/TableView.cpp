@@ -278,16 +278,29 @@ void TableView::layoutVisible()
         const int w = viewport()->width();
         auto first = std::partition_point(m_items.begin(), m_items.end(),
                                           [y0](const Item &i) { return i.top + i.height <= y0; });
-        QHash<IndexPath, TableViewCell *> stillVisible;
+        auto last = first;
+        while (last != m_items.end() && last->top < y1)
+            ++last;
+        // Rows leaving the screen go back to the pool before new rows ask for cells.
+        for (auto it = m_visibleCells.begin(); it != m_visibleCells.end();) {
+            const int index = itemIndexForRow(it.key());
+            if (index < first - m_items.begin() || index >= last - m_items.begin()) {
+                recycle(it.value());
+                it = m_visibleCells.erase(it);
+            } else {
+                ++it;
+            }
+        }
         QSet<qint64> visibleSectionViews;
         bool heightsChanged = false;
-        for (auto it = first; it != m_items.end() && it->top < y1; ++it) {
+        for (auto it = first; it != last; ++it) {
             QWidget *widget = widgetForItem(*it);
             if (!widget)
                 continue;
             if (it->kind == ItemKind::Row && !it->measured) {
-                const int h = widget->hasHeightForWidth() ? widget->heightForWidth(w)
-                                                          : widget->sizeHint().height();
+                const int natural = widget->hasHeightForWidth() ? widget->heightForWidth(w)
+                                                                : widget->sizeHint().height();
+                const int h = std::max(natural, widget->minimumHeight());
                 it->measured = true;
                 if (h > 0 && h != it->height) {
                     it->height = h;
@@ -296,18 +309,9 @@ void TableView::layoutVisible()
             }
             widget->setGeometry(0, it->top - y0, w, it->height);
             widget->show();
-            if (it->kind == ItemKind::Row) {
-                const IndexPath path{it->section, it->row};
-                stillVisible.insert(path, m_visibleCells.value(path));
-            } else if (it->kind == ItemKind::SectionHeader || it->kind == ItemKind::SectionFooter) {
+            if (it->kind == ItemKind::SectionHeader || it->kind == ItemKind::SectionFooter)
                 visibleSectionViews.insert(sectionViewKey(it->section, it->kind == ItemKind::SectionFooter));
-            }
         }
-        for (auto it = m_visibleCells.cbegin(); it != m_visibleCells.cend(); ++it) {
-            if (!stillVisible.contains(it.key()))
-                recycle(it.value());
-        }
-        m_visibleCells = stillVisible;
         for (auto it = m_sectionViews.begin(); it != m_sectionViews.end();) {
             if (!visibleSectionViews.contains(it.key())) {
                 if (it.value())

@@ -5,6 +5,8 @@
 
 #include <QDesktopServices>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QUrl>
 
 namespace Telephone {
 namespace {
@@ -15,15 +17,15 @@ QStringList &dialed()
     return urls;
 }
 
-std::function<bool(const QUrl &)> &handler()
+std::function<bool(const QString &)> &handler()
 {
-    static std::function<bool(const QUrl &)> h;
+    static std::function<bool(const QString &)> h;
     return h;
 }
 
 // Only hand the URL to the desktop when some program is registered for tel: links;
 // otherwise the desktop would "succeed" by opening a browser or nothing at all.
-bool platformOpen(const QUrl &url)
+bool platformOpen(const QString &url)
 {
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
@@ -31,14 +33,16 @@ bool platformOpen(const QUrl &url)
     if (!query.waitForFinished(2000) || query.exitCode() != 0
         || query.readAllStandardOutput().trimmed().isEmpty())
         return false;
-    return QDesktopServices::openUrl(url);
+    QString number = url;
+    number.remove(QRegularExpression(QStringLiteral("^tel:(//)?")));
+    return QDesktopServices::openUrl(QUrl(QStringLiteral("tel:") + number));
 }
 
 } // namespace
 
-bool openURL(const QUrl &url)
+bool openURL(const QString &url)
 {
-    dialed().append(url.toString());
+    dialed().append(url);
     return handler() ? handler()(url) : platformOpen(url);
 }
 
@@ -49,14 +53,14 @@ QStringList dialedUrls()
 
 void callHotline(QWidget *over)
 {
-    if (openURL(QUrl(QStringLiteral("tel://") + AppConfig::hotline())))
+    if (openURL(QStringLiteral("tel://") + AppConfig::hotline()))
         return;
     auto *alert = new AlertController(over, QStringLiteral("温馨提示"), QStringLiteral("该设备不支持拨号！"));
     alert->addAction(QStringLiteral("返回"), AlertController::ActionStyle::Cancel);
     alert->show();
 }
 
-void setHandler(std::function<bool(const QUrl &)> h)
+void setHandler(std::function<bool(const QString &)> h)
 {
     handler() = std::move(h);
 }

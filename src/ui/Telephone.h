@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringList>
-#include <QUrl>
 #include <functional>
 
 class QWidget;
@@ -10,13 +9,14 @@ class QWidget;
 // knows whether the platform could open it (a desktop without a telephone handler cannot).
 namespace Telephone {
 
-bool openURL(const QUrl &url);
+// The URL as text: "tel://4008208820" (QUrl would read the digits as an IPv4 host).
+bool openURL(const QString &url);
 // The tel: URLs the client tried to open, oldest first.
 QStringList dialedUrls();
 // Dials the service hotline; when the platform cannot, says so in the alert
 // "温馨提示" / "该设备不支持拨号！" / "返回" over that widget.
 void callHotline(QWidget *over);
 // Replaces the platform check (tests, the automation driver).
-void setHandler(std::function<bool(const QUrl &)> handler);
+void setHandler(std::function<bool(const QString &)> handler);
 
 } // namespace Telephone

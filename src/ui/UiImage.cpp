@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace UiImage {
 
@@ -11,7 +12,10 @@ QPixmap pixmap(const QString &name)
     if (const auto it = cache.constFind(name); it != cache.constEnd())
         return *it;
     QPixmap pm;
-    for (const QString &candidate : {name, name + QStringLiteral(".png"), name + QStringLiteral("@2x.png")}) {
+    // Pictures are shipped as PNG whatever the name says ("zwtp.gif" is "zwtp.png").
+    QString base = name;
+    base.remove(QRegularExpression(QStringLiteral("\\.(gif|jpg|jpeg)$")));
+    for (const QString &candidate : {name, base + QStringLiteral(".png")}) {
         const QString path = QStringLiteral(":/images/") + candidate;
         if (QFile::exists(path) && pm.load(path))
             break;

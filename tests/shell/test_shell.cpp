@@ -1,0 +1,197 @@
+// Launch through the splash advertisement into the tab bar, and the tab bar's behaviour.
+#include "AdvertisementViewController.h"
+#include "AlertController.h"
+#include "AppDelegate.h"
+#include "BaseNavigationViewController.h"
+#include "FunctionCodes.h"
+#include "NotificationCenter.h"
+#include "PhoneWindow.h"
+#include "RootViewController.h"
+#include "TabbarView.h"
+#include "TabbarViewController.h"
+#include "Telephone.h"
+#include "TestGateway.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_gateway = std::make_unique<TestGateway>();
+        m_app = std::make_unique<AppDelegate>(PhoneWindow::defaultSize());
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_gateway.reset();
+    }
+
+    void oneAdvertisementCountsDownToTheTabBar()
+    {
+        QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
+        QElapsedTimer clock;
+        clock.start();
+        m_app->start();
+        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        QVERIFY(splash);
+        QTRY_COMPARE(splash->totalNum(), 1);
+        QVERIFY(splash->findChild<QPushButton *>("skipButton"));
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 8000);
+        QVERIFY(clock.elapsed() >= 2000); // it waited for the countdown
+        QVERIFY(m_app->tabbarController());
+        QCOMPARE(m_app->tabbarController()->selectedSlot(), 0);
+    }
+
+    void skipReplacesTheRootExactlyOnce()
+    {
+        QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
+        m_app->start();
+        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        QTRY_VERIFY(splash->findChild<QPushButton *>("skipButton"));
+        auto *skip = splash->findChild<QPushButton *>("skipButton");
+        QTest::mouseClick(skip, Qt::LeftButton);
+        QTest::mouseClick(skip, Qt::LeftButton);
+        QTRY_COMPARE(shown.size(), 1);
+        QTest::qWait(3500); // the countdown runs out after the skip and must do nothing
+        QCOMPARE(shown.size(), 1);
+    }
+
+    void noAdvertisementWaitsForSkip()
+    {
+        m_gateway->gateway().setFault(FunctionCode::SplashAdverts, GatewayFault::emptyArray());
+        QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
+        m_app->start();
+        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        QTRY_VERIFY(splash->findChild<QPushButton *>("skipButton"));
+        QCOMPARE(splash->totalNum(), 0);
+        QTest::qWait(3500);
+        QCOMPARE(shown.size(), 0);
+        QTest::mouseClick(splash->findChild<QPushButton *>("skipButton"), Qt::LeftButton);
+        QTRY_COMPARE(shown.size(), 1);
+    }
+
+    void severalAdvertisementsWaitForSkip()
+    {
+        QVERIFY(m_gateway->loadEditedDataset([](QJsonObject &dataset) {
+            QJsonArray splash = dataset.value("splash").toArray();
+            QJsonObject extra = splash.first().toObject();
+            extra.insert("id", "99");
+            splash.append(extra);
+            for (int i = 0; i < splash.size(); ++i) {
+                QJsonObject ad = splash.at(i).toObject();
+                ad.insert("is_display", "1");
+                splash.replace(i, ad);
+            }
+            dataset.insert("splash", splash);
+        }));
+        QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
+        m_app->start();
+        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        QTRY_VERIFY(splash->totalNum() >= 2);
+        QTest::qWait(3500);
+        QCOMPARE(shown.size(), 0);
+    }
+
+    void networkFailureGoesStraightOn()
+    {
+        m_gateway->gateway().setFault(FunctionCode::SplashAdverts, GatewayFault::status(500));
+        QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
+        m_app->start();
+        QTRY_COMPARE(shown.size(), 1);
+        QVERIFY(!AlertController::frontMost(m_app->window()));
+    }
+
+    void tabsSwitchByTapsAndNotifications()
+    {
+        TabbarViewController *tabs = showTabBar();
+        QVERIFY(tabs);
+        TabbarView *bar = tabs->tabbarView();
+        QTest::mouseClick(bar->buttonWithTag(102), Qt::LeftButton);
+        QCOMPARE(tabs->selectedSlot(), 1);
+        QTest::mouseClick(bar->buttonWithTag(105), Qt::LeftButton);
+        QCOMPARE(tabs->selectedSlot(), 4);
+        tabs->touchBtnAtIndex(2);
+        QCOMPARE(tabs->selectedSlot(), 4); // the call button is never a tab
+        auto *center = NotificationCenter::defaultCenter();
+        center->postNotificationName(Notification::Change1);
+        QCOMPARE(tabs->selectedSlot(), 1);
+        center->postNotificationName(Notification::Change3);
+        QCOMPARE(tabs->selectedSlot(), 3);
+        center->postNotificationName(Notification::Change4);
+        QCOMPARE(tabs->selectedSlot(), 4);
+        center->postNotificationName(Notification::Hidden);
+        QVERIFY(tabs->isTabBarHidden());
+        center->postNotificationName(Notification::Appearance);
+        QVERIFY(!tabs->isTabBarHidden());
+    }
+
+    void tabsKeepTheirStacks()
+    {
+        TabbarViewController *tabs = showTabBar();
+        QVERIFY(tabs);
+        BaseNavigationViewController *home = tabs->navigationForSlot(0);
+        home->pushViewController(new RootViewController, false);
+        QVERIFY(tabs->isTabBarHidden()); // a push hides the bar
+        tabs->touchBtnAtIndex(3);
+        tabs->touchBtnAtIndex(0);
+        QCOMPARE(home->viewControllers().size(), 2);
+    }
+
+    void callButtonAsksThenDials()
+    {
+        TabbarViewController *tabs = showTabBar();
+        QVERIFY(tabs);
+        QStringList opened;
+        Telephone::setHandler([&opened](const QString &url) {
+            opened.append(url);
+            return true;
+        });
+        QTest::mouseClick(tabs->tabbarView()->buttonWithTag(103), Qt::LeftButton);
+        AlertController *alert = AlertController::frontMost(tabs);
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QString("立即拨打400-820-8820进行业务咨询"));
+        QCOMPARE(alert->actionTitles(), (QStringList{"呼叫", "取消"}));
+        QCOMPARE(tabs->selectedSlot(), 0);
+        alert->tapAction("呼叫");
+        QCOMPARE(opened, QStringList{"tel://4008208820"});
+        QTRY_VERIFY(!AlertController::frontMost(tabs));
+    }
+
+    void deviceThatCannotDialSaysSo()
+    {
+        TabbarViewController *tabs = showTabBar();
+        QVERIFY(tabs);
+        Telephone::setHandler([](const QString &) { return false; });
+        tabs->phoneAlert();
+        AlertController *alert = AlertController::frontMost(tabs);
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QString("温馨提示"));
+        QCOMPARE(alert->message(), QString("该设备不支持拨号！"));
+        QCOMPARE(alert->actionTitles(), QStringList{"返回"});
+    }
+
+private:
+    // The tab bar at once (the splash request fails), or null when it never came.
+    TabbarViewController *showTabBar()
+    {
+        m_gateway->gateway().setFault(FunctionCode::SplashAdverts, GatewayFault::status(500));
+        m_app->start();
+        (void)QTest::qWaitFor([this]() { return m_app->tabbarController() != nullptr; }, 5000);
+        return m_app->tabbarController();
+    }
+
+    std::unique_ptr<TestGateway> m_gateway;
+    std::unique_ptr<AppDelegate> m_app;
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
