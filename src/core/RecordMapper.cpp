@@ -25,7 +25,8 @@ const QList<Field> &fieldsOf(const QMetaObject &meta)
     if (it != cache.end())
         return *it;
     QList<Field> fields;
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+    // From 0, not propertyOffset(): a record type may take fields from a base record.
+    for (int i = 0; i < meta.propertyCount(); ++i) {
         const QMetaProperty p = meta.property(i);
         fields.append({QString::fromLatin1(p.name()), p, p.metaType().id() == QMetaType::QString});
     }
