@@ -28,6 +28,27 @@ public:
     qint64 count = -1;
 };
 
+// Record types may share fields through a base record.
+class BaseRecord
+{
+    Q_GADGET
+    Q_PROPERTY(QString w_cpdm MEMBER w_cpdm)
+    Q_PROPERTY(QString w_cpmc MEMBER w_cpmc)
+
+public:
+    QString w_cpdm;
+    QString w_cpmc;
+};
+
+class DerivedRecord : public BaseRecord
+{
+    Q_GADGET
+    Q_PROPERTY(QString w_jz MEMBER w_jz)
+
+public:
+    QString w_jz;
+};
+
 QJsonObject objectFrom(const char *json)
 {
     QJsonParseError error;
@@ -74,6 +95,8 @@ private slots:
     void mapNumericFields_data();
     void mapNumericFields();
     void mapAllKeepsOrder();
+    void mapInheritedFields();
+    void mapKeysInAnyOrder();
     void recordsAsCustomer();
     void toJsonRoundTrip();
 
@@ -429,6 +452,47 @@ void TestCoreEnvelope::mapAllKeepsOrder()
         QCOMPARE(mapped.at(i).count, qint64(n));
         ++n;
     }
+}
+
+void TestCoreEnvelope::mapInheritedFields()
+{
+    const DerivedRecord mapped = RecordMapper::map<DerivedRecord>(
+        objectFrom(R"({"w_cpdm":"CL001","w_cpmc":"澄岚一号","w_jz":1.0234})"));
+    QCOMPARE(mapped.w_cpdm, QStringLiteral("CL001"));
+    QCOMPARE(mapped.w_cpmc, QStringLiteral("澄岚一号"));
+    QCOMPARE(mapped.w_jz, QStringLiteral("1.0234"));
+    const QJsonObject json = RecordMapper::toJson(mapped);
+    QCOMPARE(json.value("w_cpdm"), QJsonValue("CL001"));
+    QCOMPARE(json.size(), 3);
+}
+
+void TestCoreEnvelope::mapKeysInAnyOrder()
+{
+    // Records with extra keys between the known ones, missing keys, and keys that sort
+    // before and after every field name, one after the other through the same mapper.
+    const QList<QByteArray> records = {
+        R"({"khbh":"1","w_cpmc":"a","rela_path":"p","amount":1,"count":2})",
+        R"({"AAA":"x","khbh":"2","m":"x","w_cpmc":"b","zzz":"x"})",
+        R"({"w_cpmc":"c"})",
+        R"({"rela_path":"q","amount":"3"})",
+        R"({"a":"1","b":"2","c":"3","d":"4","e":"5","f":"6","khbh":"5","count":"7"})",
+        R"({})",
+    };
+    QJsonArray array;
+    for (const QByteArray &record : records)
+        array.append(objectFrom(record.constData()));
+    const QList<MixedRecord> mapped = RecordMapper::mapAll<MixedRecord>(array);
+    QCOMPARE(mapped.size(), 6);
+    const auto row = [](const MixedRecord &r) {
+        return QStringList{r.khbh, r.w_cpmc, r.rela_path, QString::number(r.amount),
+                           QString::number(r.count)};
+    };
+    QCOMPARE(row(mapped.at(0)), QStringList({"1", "a", "p", "1", "2"}));
+    QCOMPARE(row(mapped.at(1)), QStringList({"2", "b", "", "-1", "-1"}));
+    QCOMPARE(row(mapped.at(2)), QStringList({"", "c", "", "-1", "-1"}));
+    QCOMPARE(row(mapped.at(3)), QStringList({"", "", "q", "3", "-1"}));
+    QCOMPARE(row(mapped.at(4)), QStringList({"5", "", "", "-1", "7"}));
+    QCOMPARE(row(mapped.at(5)), QStringList({"", "", "", "-1", "-1"}));
 }
 
 void TestCoreEnvelope::recordsAsCustomer()
