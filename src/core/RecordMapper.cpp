@@ -1,9 +1,12 @@
 #include "RecordMapper.h"
 
+#include <QCborMap>
+#include <QCborValue>
 #include <QHash>
 #include <QMetaProperty>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 
 namespace RecordMapper {
@@ -12,12 +15,13 @@ namespace {
 struct Field
 {
     QString key;
+    QCborValue cborKey; // compares with a record's key without making a QString of it
     QMetaProperty property;
     bool isString;
 };
 
-// Property lists are looked up once per record type; answers of a thousand records
-// then cost one hash look-up each.
+// Property lists are built once per record type and sorted the way QJsonObject keeps
+// its keys, so that a record is walked in step with them (see fill()).
 const QList<Field> &fieldsOf(const QMetaObject &meta)
 {
     thread_local QHash<const QMetaObject *, QList<Field>> cache;
@@ -28,9 +32,28 @@ const QList<Field> &fieldsOf(const QMetaObject &meta)
     // From 0, not propertyOffset(): a record type may take fields from a base record.
     for (int i = 0; i < meta.propertyCount(); ++i) {
         const QMetaProperty p = meta.property(i);
-        fields.append({QString::fromLatin1(p.name()), p, p.metaType().id() == QMetaType::QString});
+        const QString key = QString::fromLatin1(p.name());
+        fields.append({key, QCborValue(key), p, p.metaType().id() == QMetaType::QString});
     }
+    std::sort(fields.begin(), fields.end(),
+              [](const Field &a, const Field &b) { return a.key < b.key; });
     return *cache.insert(&meta, fields);
+}
+
+// What QMetaProperty::writeOnGadget() ends in, minus the QVariant wrapping and checks on
+// the way, which took over a tenth of the decode time of a thousand product records.
+void writeString(void *gadget, const QMetaProperty &property, QString text)
+{
+    const QMetaObject *owner = property.enclosingMetaObject();
+    if (!owner->d.static_metacall) {
+        property.writeOnGadget(gadget, text);
+        return;
+    }
+    int status = -1;
+    int flags = 0;
+    void *argv[] = {&text, nullptr, &status, &flags};
+    owner->d.static_metacall(reinterpret_cast<QObject *>(gadget), QMetaObject::WriteProperty,
+                             property.relativePropertyIndex(), argv);
 }
 
 QVariant variantFor(const Field &field, const QJsonValue &value)
@@ -74,11 +97,28 @@ QString textOf(const QJsonValue &value)
 
 void fill(void *gadget, const QMetaObject &meta, const QJsonObject &record)
 {
+    // A binary search per field was a third of the mapping time. Records of one answer
+    // usually carry the fields' keys in the same sorted order, so the key that follows
+    // the last one found is compared first (the same data seen as a CBOR map compares
+    // keys without converting them); only when it is not the one a search is made.
+    const QCborMap keys = QCborMap::fromJsonObject(record);
+    const qsizetype size = record.size();
+    qsizetype next = 0;
     for (const Field &field : fieldsOf(meta)) {
-        const auto it = record.constFind(field.key);
-        if (it == record.constEnd())
-            continue;
-        field.property.writeOnGadget(gadget, variantFor(field, it.value()));
+        qsizetype at = next;
+        if (at >= size || (keys.constBegin() + at).key().compare(field.cborKey) != 0) {
+            const auto found = record.constFind(field.key);
+            if (found == record.constEnd())
+                continue;
+            at = found - record.constBegin();
+        }
+        next = at + 1;
+        const QJsonValueConstRef value = (record.constBegin() + at).value();
+        if (field.isString)
+            writeString(gadget, field.property,
+                        value.type() == QJsonValue::String ? value.toString() : textOf(value));
+        else
+            field.property.writeOnGadget(gadget, variantFor(field, value));
     }
 }
 
