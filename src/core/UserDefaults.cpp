@@ -42,7 +42,8 @@ void UserDefaults::load()
     if (!file.exists())
         return;
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcStore) << "Cannot read" << m_filePath << file.errorString() << "- starting empty";
+        // Left in place, the next write would replace what could not be read.
+        moveAside(file.errorString());
         return;
     }
     QJsonParseError error;
