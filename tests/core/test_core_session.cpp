@@ -63,6 +63,7 @@ private slots:
     void roundTripAcrossReopen();
     void corruptFileMovedAside_data();
     void corruptFileMovedAside();
+    void unreadableFileMovedAside();
     void wrongTypesReadAsAbsent();
     void nullRemovesTheKey();
     void fileIsOwnerOnly();
@@ -177,6 +178,28 @@ void TestCoreSession::corruptFileMovedAside()
     store.open(path());
     QCOMPARE(store.stringForKey("k"), std::optional<QString>("v"));
     QCOMPARE(readAll(m_dir->filePath(aside.first())), bytes);
+}
+
+void TestCoreSession::unreadableFileMovedAside()
+{
+    // A store file that cannot even be opened (here a folder stands in its place; a file
+    // without read permission is the same for everyone but root) must not be lost to
+    // the next write, nor block the store.
+    QVERIFY(QDir(m_dir->path()).mkdir("user-defaults.json"));
+    QVERIFY(writeFile(path("user-defaults.json/inside"), "kept"));
+    UserDefaults &store = UserDefaults::standard();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*user-defaults.json.*"));
+    store.open(path());
+    QCOMPARE(store.toJson(), QJsonObject());
+
+    const QStringList aside = QDir(m_dir->path()).entryList({"user-defaults.json.*"}, QDir::Dirs);
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(readAll(m_dir->filePath(aside.first() + "/inside")), QByteArray("kept"));
+
+    store.setObject("k", "v");
+    QVERIFY(store.synchronize());
+    store.open(path());
+    QCOMPARE(store.stringForKey("k"), std::optional<QString>("v"));
 }
 
 void TestCoreSession::wrongTypesReadAsAbsent()
