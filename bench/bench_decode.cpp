@@ -70,11 +70,11 @@ class ProductLikeGadget
     Q_PROPERTY(QString w_lxr MEMBER w_lxr)
 
 public:
-    QString w_cpdm, w_cpmc, w_cpjc, w_cplx, w_cpzt, w_fxjg, w_tgjg, w_qdje, w_zdje, w_yqsy,
-        w_nhsyl, w_cpqx, w_qxdw, w_fpfs, w_fkcs, w_tzly, w_tzfw, w_fxdj, w_clrq, w_dqrq,
-        w_mjqsrq, w_mjjzrq, w_mjgm, w_ymje, w_syje, w_jz, w_ljjz, w_jzrq, w_cpms, w_cpld,
-        w_fxts, w_xsdq, w_xsqd, w_rgfl, w_glfl, w_tgfl, w_xsfl, w_zdrgfe, w_sfkzr, w_sfksh,
-        rela_path, w_tjbz, w_px, w_bz, w_lxr;
+    QString w_cpdm, w_cpmc, w_cpjc, w_cplx, w_cpzt, w_fxjg, w_tgjg, w_qdje, w_zdje, w_yqsy, w_nhsyl,
+        w_cpqx, w_qxdw, w_fpfs, w_fkcs, w_tzly, w_tzfw, w_fxdj, w_clrq, w_dqrq, w_mjqsrq, w_mjjzrq,
+        w_mjgm, w_ymje, w_syje, w_jz, w_ljjz, w_jzrq, w_cpms, w_cpld, w_fxts, w_xsdq, w_xsqd,
+        w_rgfl, w_glfl, w_tgfl, w_xsfl, w_zdrgfe, w_sfkzr, w_sfksh, rela_path, w_tjbz, w_px, w_bz,
+        w_lxr;
 };
 
 QJsonObject productRecord(int i)
@@ -138,14 +138,12 @@ QByteArray answerBody(int recordCount)
     QJsonArray records;
     for (int i = 0; i < recordCount; ++i)
         records.append(productRecord(i));
-    const QJsonObject envelope{{"flag", "1"},
-                               {"prompt", QString()},
-                               {"data", QJsonObject{{"record1", records}}}};
+    const QJsonObject envelope{
+        {"flag", "1"}, {"prompt", QString()}, {"data", QJsonObject{{"record1", records}}}};
     return QJsonDocument(QJsonArray{envelope}).toJson(QJsonDocument::Compact);
 }
 
-template <class Run>
-double medianMs(int repetitions, Run run)
+template <class Run> double medianMs(int repetitions, Run run)
 {
     run(); // warm-up: caches, allocator
     std::vector<double> times;
@@ -203,8 +201,8 @@ int main(int argc, char *argv[])
     // Check the mapping really happened, so the figure is not that of a no-op.
     const QList<ProductLikeGadget> products =
         ResponseEnvelope::fromBody(body).recordsAs<ProductLikeGadget>();
-    if (products.size() != 1000 || products.at(3).w_px != QLatin1String("3")
-        || products.at(0).w_mjgm != QLatin1String("300000000") || products.at(5).w_cpmc.isEmpty()) {
+    if (products.size() != 1000 || products.at(3).w_px != QLatin1String("3") ||
+        products.at(0).w_mjgm != QLatin1String("300000000") || products.at(5).w_cpmc.isEmpty()) {
         std::fprintf(stderr, "mapping check failed\n");
         return 1;
     }
@@ -214,12 +212,14 @@ int main(int argc, char *argv[])
     out << "answer: 1000 records, " << body.size() << " bytes, "
         << ProductLikeGadget::staticMetaObject.propertyCount() << " fields per record\n";
     out << "median of " << repetitions << " runs\n";
-    out << "  bare QJsonDocument::fromJson:             " << QString::number(bare, 'f', 2) << " ms\n";
+    out << "  bare QJsonDocument::fromJson:             " << QString::number(bare, 'f', 2)
+        << " ms\n";
     out << "  fromJson + a QString of every value:      " << QString::number(strings, 'f', 2)
         << " ms (ratio " << QString::number(strings / bare, 'f', 2) << ", no mapping)\n";
-    out << "  fromBody(...).recordsAs<ProductLike>():   " << QString::number(mapped, 'f', 2) << " ms\n";
-    out << "  ratio: " << QString::number(ratio, 'f', 2) << " (target <= 2.00: "
-        << (ratio <= 2.0 ? "met" : "NOT met") << ")\n";
+    out << "  fromBody(...).recordsAs<ProductLike>():   " << QString::number(mapped, 'f', 2)
+        << " ms\n";
+    out << "  ratio: " << QString::number(ratio, 'f', 2)
+        << " (target <= 2.00: " << (ratio <= 2.0 ? "met" : "NOT met") << ")\n";
     out << "  (checksum " << sink << ")\n";
     return 0;
 }

@@ -47,13 +47,16 @@ void TestCoreAes::encrypt_data()
 
     // One block of padding only: 16 bytes, 24 characters ending "==".
     QTest::newRow("empty") << QString() << "mwVz32ixQwbUL9nK2X3dRA==";
-    QTest::newRow("one character") << "a" << "pv2JvSbUG/ZSVXmtk+clQQ==";
-    QTest::newRow("letters and digits") << "abc123" << "4rhADdduS/uVsRcZjm6zzw==";
+    QTest::newRow("one character") << "a"
+                                   << "pv2JvSbUG/ZSVXmtk+clQQ==";
+    QTest::newRow("letters and digits") << "abc123"
+                                        << "4rhADdduS/uVsRcZjm6zzw==";
     // Exactly one block of text gets a whole block of padding: 32 bytes, 44 characters.
     QTest::newRow("16 characters") << "1234567890abcdef"
                                    << "Vcb4F8rcpqwfnT0MPSrIi6uSRl+o7r5YJVdNggPvhL0=";
     // Chinese is encrypted as UTF-8: 6 + 6 bytes fit one block.
-    QTest::newRow("Chinese and ASCII") << "密码abc123" << "sklJCLEQ9yUVX9iqrCXKiA==";
+    QTest::newRow("Chinese and ASCII") << "密码abc123"
+                                       << "sklJCLEQ9yUVX9iqrCXKiA==";
     // 23 UTF-8 bytes: two blocks.
     QTest::newRow("Chinese, two blocks") << "澄岚信托密码2024!"
                                          << "22Q2W5MBfWE7H2KhlOxwSK1noDKI6ZHSEq9hgUOk8YA=";
@@ -88,8 +91,10 @@ void TestCoreAes::decryptRoundTrip_data()
     QTest::newRow("emoji (surrogate pair)") << "pass😀word" << AES256::kPasswordKey;
     QTest::newRow("symbols and spaces") << " a b\t=+/ " << AES256::kPasswordKey;
     QTest::newRow("long") << QString(100, u'密') << AES256::kPasswordKey;
-    QTest::newRow("other key") << "abc123" << "another key 0123";
-    QTest::newRow("short key") << "abc123" << "k";
+    QTest::newRow("other key") << "abc123"
+                               << "another key 0123";
+    QTest::newRow("short key") << "abc123"
+                               << "k";
 }
 
 void TestCoreAes::decryptRoundTrip()
@@ -151,11 +156,14 @@ void TestCoreAes::shortLongAndWideKeys_data()
     QTest::addColumn<QString>("expected");
 
     // openssl -K 61626300000000000000000000000000 (zero padding of "abc").
-    QTest::newRow("short key zero padded") << "abc" << "+xVTQezWqvmF+sd8Fh45eQ==";
+    QTest::newRow("short key zero padded") << "abc"
+                                           << "+xVTQezWqvmF+sd8Fh45eQ==";
     // Characters past the 16th do not count.
-    QTest::newRow("long key cut") << "7a41c0e95d3b2f68 and more" << "4rhADdduS/uVsRcZjm6zzw==";
+    QTest::newRow("long key cut") << "7a41c0e95d3b2f68 and more"
+                                  << "4rhADdduS/uVsRcZjm6zzw==";
     // openssl -K of ".bcdefghijklmnop": "键" counts as its low byte 0x2E.
-    QTest::newRow("non-ASCII key character") << "键bcdefghijklmnop" << "AI06l2wg8+kEPgqEyUGKUQ==";
+    QTest::newRow("non-ASCII key character") << "键bcdefghijklmnop"
+                                             << "AI06l2wg8+kEPgqEyUGKUQ==";
 }
 
 void TestCoreAes::shortLongAndWideKeys()
@@ -177,7 +185,8 @@ void TestCoreAes::base64Encoding_data()
     QTest::newRow("three bytes") << QByteArray("abc") << "YWJj";
     QTest::newRow("high bytes use + and /") << QByteArray("\xfb\xff\xfe") << "+//+";
     QTest::newRow("zero and high bytes") << QByteArray("\x00\xff\xfe", 3) << "AP/+";
-    QTest::newRow("no line breaks") << QByteArray(100, 'x') << QString::fromLatin1(QByteArray(100, 'x').toBase64());
+    QTest::newRow("no line breaks")
+        << QByteArray(100, 'x') << QString::fromLatin1(QByteArray(100, 'x').toBase64());
 }
 
 void TestCoreAes::base64Encoding()

@@ -119,7 +119,8 @@ void TestCoreEnvelope::requestWithoutParameters()
     // Empty objects, never null or left out: the gateway rejects anything else.
     QVERIFY(request.value("params").isObject());
     QVERIFY(request.value("params_ext").isObject());
-    QCOMPARE(Request::body(envelope), QByteArray(R"([{"code":"164002","params":{},"params_ext":{}}])"));
+    QCOMPARE(Request::body(envelope),
+             QByteArray(R"([{"code":"164002","params":{},"params_ext":{}}])"));
 }
 
 void TestCoreEnvelope::requestShape()
@@ -145,8 +146,8 @@ void TestCoreEnvelope::paging_data()
 
     QTest::newRow("first page") << 10 << 0 << QJsonObject()
                                 << QByteArray(R"({"row_count":"10","row_offset":"0"})");
-    QTest::newRow("after 23 records") << 10 << 23 << QJsonObject()
-                                      << QByteArray(R"({"row_count":"10","row_offset":"23"})");
+    QTest::newRow("after 23 records")
+        << 10 << 23 << QJsonObject() << QByteArray(R"({"row_count":"10","row_offset":"23"})");
     QTest::newRow("whole list") << 1000 << 0 << QJsonObject()
                                 << QByteArray(R"({"row_count":"1000","row_offset":"0"})");
     QTest::newRow("one order")
@@ -173,10 +174,10 @@ void TestCoreEnvelope::paging()
 
 void TestCoreEnvelope::bodyIsCompactUtf8()
 {
-    const QJsonArray envelope = Request::getJsonStr(
-        QStringLiteral("166018"),
-        QJsonObject{{"content", "澄岚 \"信托\"\n/ok"}, {"system_type", "3"}},
-        Request::paging(10, 0));
+    const QJsonArray envelope =
+        Request::getJsonStr(QStringLiteral("166018"),
+                            QJsonObject{{"content", "澄岚 \"信托\"\n/ok"}, {"system_type", "3"}},
+                            Request::paging(10, 0));
     const QByteArray body = Request::body(envelope);
     QCOMPARE(body,
              QByteArray("[{\"code\":\"166018\",\"params\":{\"content\":\"澄岚 \\\"信托\\\"\\n/ok\","
@@ -257,8 +258,8 @@ void TestCoreEnvelope::records_data()
     QTest::newRow("data not an object") << QByteArray(R"({"data":"x"})") << QStringList();
     QTest::newRow("no record1") << QByteArray(R"({"data":{"record2":[{"khbh":"1"}]}})")
                                 << QStringList();
-    QTest::newRow("record1 an object") << QByteArray(R"({"data":{"record1":{"khbh":"1"}}})")
-                                       << QStringList();
+    QTest::newRow("record1 an object")
+        << QByteArray(R"({"data":{"record1":{"khbh":"1"}}})") << QStringList();
     QTest::newRow("record1 a text") << QByteArray(R"({"data":{"record1":"[]"}})") << QStringList();
     QTest::newRow("record1 null") << QByteArray(R"({"data":{"record1":null}})") << QStringList();
     // Records are taken whatever the flag says.
@@ -301,9 +302,10 @@ void TestCoreEnvelope::fromBody_data()
     QTest::newRow("garbage") << QByteArray("<html>502 Bad Gateway</html>") << false << 0 << "" << 0;
     QTest::newRow("empty body") << QByteArray() << false << 0 << "" << 0;
     QTest::newRow("truncated") << QByteArray(R"([{"flag":"1")") << false << 0 << "" << 0;
-    QTest::newRow("text after the array") << QByteArray(R"([{"flag":"1"}] x)") << false << 0 << ""
-                                          << 0;
-    QTest::newRow("JSON text") << QByteArray("\"[{\\\"flag\\\":\\\"1\\\"}]\"") << false << 0 << "" << 0;
+    QTest::newRow("text after the array")
+        << QByteArray(R"([{"flag":"1"}] x)") << false << 0 << "" << 0;
+    QTest::newRow("JSON text") << QByteArray("\"[{\\\"flag\\\":\\\"1\\\"}]\"") << false << 0 << ""
+                               << 0;
 }
 
 void TestCoreEnvelope::fromBody()
@@ -326,7 +328,8 @@ void TestCoreEnvelope::fromBodyFirstElementNotAnObject()
 {
     // Whether this counts as an envelope is invisible to screens; it must read as an
     // empty failure either way.
-    for (const QByteArray &body : {QByteArray("[1]"), QByteArray(R"(["flag"])"), QByteArray("[[{}]]")}) {
+    for (const QByteArray &body :
+         {QByteArray("[1]"), QByteArray(R"(["flag"])"), QByteArray("[[{}]]")}) {
         const ResponseEnvelope envelope = ResponseEnvelope::fromBody(body);
         QCOMPARE(envelope.flag(), 0);
         QVERIFY(envelope.prompt().isEmpty());
@@ -362,8 +365,8 @@ void TestCoreEnvelope::textOf_data()
     QTest::newRow("2^53 + 1") << parsedValue("9007199254740993") << "9007199254740993";
     QTest::newRow("-(2^53 + 1)") << parsedValue("-9007199254740993") << "-9007199254740993";
     QTest::newRow("largest 64-bit") << parsedValue("9223372036854775807") << "9223372036854775807";
-    QTest::newRow("smallest 64-bit") << parsedValue("-9223372036854775808")
-                                     << "-9223372036854775808";
+    QTest::newRow("smallest 64-bit")
+        << parsedValue("-9223372036854775808") << "-9223372036854775808";
     QTest::newRow("1e21") << parsedValue("1e21") << "1000000000000000000000";
     QTest::newRow("-1e21") << parsedValue("-1e21") << "-1000000000000000000000";
     QTest::newRow("double 1e21") << QJsonValue(1e21) << "1000000000000000000000";
@@ -413,12 +416,12 @@ void TestCoreEnvelope::mapNumericFields_data()
     QTest::addColumn<qint64>("count");
 
     QTest::newRow("numbers") << QByteArray(R"({"amount":1.5,"count":42})") << 1.5 << qint64(42);
-    QTest::newRow("numeric texts") << QByteArray(R"({"amount":"2.5","count":"17"})") << 2.5
-                                   << qint64(17);
-    QTest::newRow("large integer exact") << QByteArray(R"({"count":9007199254740993})") << -1.0
-                                         << qint64(9007199254740993LL);
-    QTest::newRow("unreadable texts are zero") << QByteArray(R"({"amount":"abc","count":"x"})")
-                                               << 0.0 << qint64(0);
+    QTest::newRow("numeric texts")
+        << QByteArray(R"({"amount":"2.5","count":"17"})") << 2.5 << qint64(17);
+    QTest::newRow("large integer exact")
+        << QByteArray(R"({"count":9007199254740993})") << -1.0 << qint64(9007199254740993LL);
+    QTest::newRow("unreadable texts are zero")
+        << QByteArray(R"({"amount":"abc","count":"x"})") << 0.0 << qint64(0);
     QTest::newRow("null is zero") << QByteArray(R"({"amount":null,"count":null})") << 0.0
                                   << qint64(0);
     QTest::newRow("absent keeps the default") << QByteArray("{}") << -1.0 << qint64(-1);
@@ -580,7 +583,8 @@ void TestCoreEnvelope::mediaBaseKeepsOnlySchemeHostPort()
     QCOMPARE(MediaUrl::forRelaPath(QStringLiteral("x.png")),
              QStringLiteral("http://media.test/upload/user/1/x.png"));
     AppConfig::setMediaBaseUrl(QUrl(QStringLiteral("http://127.0.0.1:9000/")));
-    QCOMPARE(MediaUrl::forRelaPath(QString()), QStringLiteral("http://127.0.0.1:9000/upload/user/1/"));
+    QCOMPARE(MediaUrl::forRelaPath(QString()),
+             QStringLiteral("http://127.0.0.1:9000/upload/user/1/"));
 }
 
 void TestCoreEnvelope::absoluteHtml()
@@ -601,7 +605,8 @@ void TestCoreEnvelope::absoluteHtml()
 void TestCoreEnvelope::internalHtml()
 {
     AppConfig::setInternalMediaBaseUrl(QUrl(QStringLiteral("http://inner.test:8300")));
-    QCOMPARE(MediaUrl::internalHtml(QStringLiteral(R"(<img src="/upload/user/1/a.png"> /upload/user/1)")),
+    QCOMPARE(MediaUrl::internalHtml(
+                 QStringLiteral(R"(<img src="/upload/user/1/a.png"> /upload/user/1)")),
              QStringLiteral(R"(<img src="http://inner.test:8300/ump/upload/user/1/a.png">)"
                             R"( http://inner.test:8300/ump/upload/user/1)"));
     QCOMPARE(MediaUrl::internalHtml(QStringLiteral("text")), QStringLiteral("text"));
@@ -610,11 +615,13 @@ void TestCoreEnvelope::internalHtml()
 void TestCoreEnvelope::gatewayUrlOverride()
 {
     AppConfig::setGatewayBaseUrl(QUrl(QStringLiteral("http://127.0.0.1:18100")));
-    QCOMPARE(AppConfig::gatewayUrl(), QUrl(QStringLiteral("http://127.0.0.1:18100/appgate/jros/ajax2.do")));
+    QCOMPARE(AppConfig::gatewayUrl(),
+             QUrl(QStringLiteral("http://127.0.0.1:18100/appgate/jros/ajax2.do")));
     QVERIFY(AppConfig::hasGatewayOverride());
     // A path on the configured base does not change the one gateway path.
     AppConfig::setGatewayBaseUrl(QUrl(QStringLiteral("http://gw.test:8100/other/")));
-    QCOMPARE(AppConfig::gatewayUrl(), QUrl(QStringLiteral("http://gw.test:8100/appgate/jros/ajax2.do")));
+    QCOMPARE(AppConfig::gatewayUrl(),
+             QUrl(QStringLiteral("http://gw.test:8100/appgate/jros/ajax2.do")));
 }
 
 QTEST_APPLESS_MAIN(TestCoreEnvelope)

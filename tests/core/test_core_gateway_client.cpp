@@ -169,14 +169,14 @@ std::shared_ptr<Outcome> post(const QJsonArray &envelope, QObject *receiver)
         [outcome](const ResponseEnvelope &answer) {
             ++outcome->successes;
             outcome->envelope = answer;
-            outcome->onMainThread = outcome->onMainThread
-                                    && QThread::currentThread() == qApp->thread();
+            outcome->onMainThread =
+                outcome->onMainThread && QThread::currentThread() == qApp->thread();
         },
         [outcome](const QString &error) {
             ++outcome->failures;
             outcome->error = error;
-            outcome->onMainThread = outcome->onMainThread
-                                    && QThread::currentThread() == qApp->thread();
+            outcome->onMainThread =
+                outcome->onMainThread && QThread::currentThread() == qApp->thread();
         });
     return outcome;
 }

@@ -27,7 +27,8 @@ QByteArray readAll(const QString &path)
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 QStringList sortedKeys(const QJsonObject &object)
@@ -44,8 +45,8 @@ QStringList sorted(QStringList list)
 }
 
 constexpr QFileDevice::Permissions kGroupOrOther =
-    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-    | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 
 } // namespace
 
@@ -167,8 +168,7 @@ void TestCoreSession::corruptFileMovedAside()
     QCOMPARE(store.toJson(), QJsonObject());
 
     // Kept beside the store with its old bytes, never deleted.
-    const QStringList aside = QDir(m_dir->path())
-                                  .entryList({"user-defaults.json.*"}, QDir::Files);
+    const QStringList aside = QDir(m_dir->path()).entryList({"user-defaults.json.*"}, QDir::Files);
     QCOMPARE(aside.size(), 1);
     QCOMPARE(readAll(m_dir->filePath(aside.first())), bytes);
     QVERIFY(!QFile::exists(path()));
@@ -250,8 +250,8 @@ void TestCoreSession::fileIsOwnerOnly()
 {
     // A file left readable by others (an older version, a copy) is tightened on write.
     QVERIFY(writeFile(path(), R"({"old":"1"})"));
-    QVERIFY(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                              | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ReadOther));
     UserDefaults &store = UserDefaults::standard();
     store.open(path());
     QCOMPARE(store.stringForKey("old"), std::optional<QString>("1"));
@@ -350,7 +350,8 @@ void TestCoreSession::clearPassword()
 
     const auto dict = UserDefaults::standard().dictionaryForKey(PersistedKey::SignIn);
     QVERIFY(dict.has_value());
-    QCOMPARE(*dict, (QJsonObject{{"password", ""}, {"type", "身份证"}, {"numberID", "11010519491231002X"}}));
+    QCOMPARE(*dict, (QJsonObject{
+                        {"password", ""}, {"type", "身份证"}, {"numberID", "11010519491231002X"}}));
     QVERIFY(!SessionStore::savedSignIn()->autoLogin);
     QCOMPARE(SessionStore::gestureFinal(), std::nullopt);
     QVERIFY(!SessionStore::passwordIsExist());
@@ -405,7 +406,8 @@ void TestCoreSession::exitAccount()
     QCOMPARE(saved->password, QString());
     QCOMPARE(saved->type, QStringLiteral("护照"));
     QCOMPARE(saved->numberID, QStringLiteral("E12345678"));
-    QVERIFY(!UserDefaults::standard().dictionaryForKey(PersistedKey::SignIn)->contains("autoLogin"));
+    QVERIFY(
+        !UserDefaults::standard().dictionaryForKey(PersistedKey::SignIn)->contains("autoLogin"));
     QCOMPARE(SessionStore::gestureFinal(), std::nullopt);
     QVERIFY(!SessionStore::passwordIsExist());
     // Left as they were.
@@ -485,22 +487,54 @@ void TestCoreSession::translate_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("26050/1") << "26050" << "1" << "按天分配";
-    QTest::newRow("26050/2") << "26050" << "2" << "按月分配";
-    QTest::newRow("26050/3") << "26050" << "3" << "按季度分配";
-    QTest::newRow("26050/4") << "26050" << "4" << "按年分配";
-    QTest::newRow("26050/5") << "26050" << "5" << "到期分配";
-    QTest::newRow("26048/1") << "26048" << "1" << "土地、房产抵押";
-    QTest::newRow("26048/2") << "26048" << "2" << "股权质押";
-    QTest::newRow("26048/3") << "26048" << "3" << "上市公司股票质押";
-    QTest::newRow("26048/4") << "26048" << "4" << "其他抵质押";
-    QTest::newRow("26048/5") << "26048" << "5" << "保证";
-    QTest::newRow("26048/6") << "26048" << "6" << "其他";
-    QTest::newRow("unknown item gives the item") << "26050" << "9" << "9";
-    QTest::newRow("item of the other table") << "26050" << "6" << "6";
-    QTest::newRow("unknown table gives the item") << "99999" << "3" << "3";
-    QTest::newRow("empty item") << "26050" << "" << "";
-    QTest::newRow("item with space is not trimmed") << "26050" << " 3" << " 3";
+    QTest::newRow("26050/1") << "26050"
+                             << "1"
+                             << "按天分配";
+    QTest::newRow("26050/2") << "26050"
+                             << "2"
+                             << "按月分配";
+    QTest::newRow("26050/3") << "26050"
+                             << "3"
+                             << "按季度分配";
+    QTest::newRow("26050/4") << "26050"
+                             << "4"
+                             << "按年分配";
+    QTest::newRow("26050/5") << "26050"
+                             << "5"
+                             << "到期分配";
+    QTest::newRow("26048/1") << "26048"
+                             << "1"
+                             << "土地、房产抵押";
+    QTest::newRow("26048/2") << "26048"
+                             << "2"
+                             << "股权质押";
+    QTest::newRow("26048/3") << "26048"
+                             << "3"
+                             << "上市公司股票质押";
+    QTest::newRow("26048/4") << "26048"
+                             << "4"
+                             << "其他抵质押";
+    QTest::newRow("26048/5") << "26048"
+                             << "5"
+                             << "保证";
+    QTest::newRow("26048/6") << "26048"
+                             << "6"
+                             << "其他";
+    QTest::newRow("unknown item gives the item") << "26050"
+                                                 << "9"
+                                                 << "9";
+    QTest::newRow("item of the other table") << "26050"
+                                             << "6"
+                                             << "6";
+    QTest::newRow("unknown table gives the item") << "99999"
+                                                  << "3"
+                                                  << "3";
+    QTest::newRow("empty item") << "26050"
+                                << ""
+                                << "";
+    QTest::newRow("item with space is not trimmed") << "26050"
+                                                    << " 3"
+                                                    << " 3";
 }
 
 void TestCoreSession::translate()
@@ -564,10 +598,14 @@ void TestCoreSession::codeForName_data()
 
     for (const IdentityDocumentType &type : IdentityDocumentTypes::pickerTypes())
         QTest::newRow(qPrintable(type.code)) << type.name << type.code;
-    QTest::newRow("mobile") << "手机" << "SJ";
-    QTest::newRow("unknown") << "驾驶证" << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("code is not a name") << "N" << "";
+    QTest::newRow("mobile") << "手机"
+                            << "SJ";
+    QTest::newRow("unknown") << "驾驶证"
+                             << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("code is not a name") << "N"
+                                        << "";
 }
 
 void TestCoreSession::codeForName()

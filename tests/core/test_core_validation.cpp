@@ -65,7 +65,8 @@ void TestCoreValidation::idCardNumber_data()
 
     QTest::newRow("17 characters") << QStringLiteral("11010519491231002") << false;
     QTest::newRow("19 characters") << QStringLiteral("11010519491231002X0") << false;
-    QTest::newRow("19 characters, trailing space") << QStringLiteral("11010519491231002X ") << false;
+    QTest::newRow("19 characters, trailing space")
+        << QStringLiteral("11010519491231002X ") << false;
     QTest::newRow("leading space, 19 characters") << QStringLiteral(" 11010519491231002X") << false;
     QTest::newRow("15-digit old number") << QStringLiteral("110105491231002") << false;
     QTest::newRow("empty") << QString() << false;
@@ -276,14 +277,22 @@ void TestCoreValidation::formateDate_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("eight digits") << "20160105" << "2016-01-05";
-    QTest::newRow("end of year") << "20151231" << "2015-12-31";
-    QTest::newRow("any eight characters") << "abcdefgh" << "abcd-ef-gh";
-    QTest::newRow("eight ideographs") << "二〇一六年一月五" << "二〇一六-年一-月五";
-    QTest::newRow("seven characters unchanged") << "2016010" << "2016010";
-    QTest::newRow("nine characters unchanged") << "201601051" << "201601051";
-    QTest::newRow("already formatted unchanged") << "2016-01-05" << "2016-01-05";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("eight digits") << "20160105"
+                                  << "2016-01-05";
+    QTest::newRow("end of year") << "20151231"
+                                 << "2015-12-31";
+    QTest::newRow("any eight characters") << "abcdefgh"
+                                          << "abcd-ef-gh";
+    QTest::newRow("eight ideographs") << "二〇一六年一月五"
+                                      << "二〇一六-年一-月五";
+    QTest::newRow("seven characters unchanged") << "2016010"
+                                                << "2016010";
+    QTest::newRow("nine characters unchanged") << "201601051"
+                                               << "201601051";
+    QTest::newRow("already formatted unchanged") << "2016-01-05"
+                                                 << "2016-01-05";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCoreValidation::formateDate()
@@ -298,27 +307,47 @@ void TestCoreValidation::fengeString_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("zero") << "0" << "0.00";
-    QTest::newRow("six characters, no separator") << "123.45" << "123.45";
-    QTest::newRow("one separator") << "1234.5" << "1,234.50";
-    QTest::newRow("two separators, rounded") << "1234567.891" << "1,234,567.89";
-    QTest::newRow("negative thousands") << "-1234" << "-1,234.00";
-    QTest::newRow("negative six digits") << "-123456" << "-123,456.00";
-    QTest::newRow("negative three digits, no separator") << "-123.45" << "-123.45";
-    QTest::newRow("negative two digits") << "-12.5" << "-12.50";
-    QTest::newRow("not a number") << "abc" << "0.00";
-    QTest::newRow("empty") << "" << "0.00";
-    QTest::newRow("six digits") << "100000" << "100,000.00";
-    QTest::newRow("seven digits") << "1000000" << "1,000,000.00";
-    QTest::newRow("rounding adds a digit") << "999.999" << "1,000.00";
-    QTest::newRow("fourteen digits") << "12345678901234" << "12,345,678,901,234.00";
-    QTest::newRow("exponent") << "1e3" << "1,000.00";
-    QTest::newRow("leading number of a text") << "  2500元" << "2,500.00";
-    QTest::newRow("ten-thousands amount") << "50000.00" << "50,000.00";
+    QTest::newRow("zero") << "0"
+                          << "0.00";
+    QTest::newRow("six characters, no separator") << "123.45"
+                                                  << "123.45";
+    QTest::newRow("one separator") << "1234.5"
+                                   << "1,234.50";
+    QTest::newRow("two separators, rounded") << "1234567.891"
+                                             << "1,234,567.89";
+    QTest::newRow("negative thousands") << "-1234"
+                                        << "-1,234.00";
+    QTest::newRow("negative six digits") << "-123456"
+                                         << "-123,456.00";
+    QTest::newRow("negative three digits, no separator") << "-123.45"
+                                                         << "-123.45";
+    QTest::newRow("negative two digits") << "-12.5"
+                                         << "-12.50";
+    QTest::newRow("not a number") << "abc"
+                                  << "0.00";
+    QTest::newRow("empty") << ""
+                           << "0.00";
+    QTest::newRow("six digits") << "100000"
+                                << "100,000.00";
+    QTest::newRow("seven digits") << "1000000"
+                                  << "1,000,000.00";
+    QTest::newRow("rounding adds a digit") << "999.999"
+                                           << "1,000.00";
+    QTest::newRow("fourteen digits") << "12345678901234"
+                                     << "12,345,678,901,234.00";
+    QTest::newRow("exponent") << "1e3"
+                              << "1,000.00";
+    QTest::newRow("leading number of a text") << "  2500元"
+                                              << "2,500.00";
+    QTest::newRow("ten-thousands amount") << "50000.00"
+                                          << "50,000.00";
     // printf rounds the binary value: 0.005 is stored a little above, 2.675 a little below.
-    QTest::newRow("0.005") << "0.005" << "0.01";
-    QTest::newRow("2.675") << "2.675" << "2.67";
-    QTest::newRow("tiny negative keeps its sign") << "-0.001" << "-0.00";
+    QTest::newRow("0.005") << "0.005"
+                           << "0.01";
+    QTest::newRow("2.675") << "2.675"
+                           << "2.67";
+    QTest::newRow("tiny negative keeps its sign") << "-0.001"
+                                                  << "-0.00";
 }
 
 void TestCoreValidation::fengeString()

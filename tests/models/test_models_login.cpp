@@ -19,10 +19,10 @@ private slots:
 namespace {
 
 const QStringList kFields = {
-    "gddh", "zjhm",    "khbh", "system_type", "cz",     "txdz",   "khlx", "khmm",
-    "xb",   "txfjid",  "khxm", "yzbm",        "shzt",   "jyfw",   "srzmid", "khzt",
-    "sfzmid", "gj",    "zjfzjg", "crmkhbh",   "yxdz",   "zcsj",   "hy",   "khzh",
-    "zjlx", "takhbh",  "sjhm", "zjyxq",       "zy",
+    "gddh",   "zjhm",   "khbh",   "system_type", "cz",   "txdz", "khlx",   "khmm",
+    "xb",     "txfjid", "khxm",   "yzbm",        "shzt", "jyfw", "srzmid", "khzt",
+    "sfzmid", "gj",     "zjfzjg", "crmkhbh",     "yxdz", "zcsj", "hy",     "khzh",
+    "zjlx",   "takhbh", "sjhm",   "zjyxq",       "zy",
 };
 
 } // namespace
