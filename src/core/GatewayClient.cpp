@@ -18,19 +18,17 @@ int g_timeoutMs = GatewayClient::kDefaultTimeoutMs;
 
 // Password parameters never reach the log, encrypted or not (a change of e-mail address
 // sends the password as typed).
-QByteArray loggableBody(const QJsonArray &envelope)
+QByteArray loggableBody(const RequestEnvelope &envelope)
 {
     static const QStringList secretKeys = {QStringLiteral("khmm"), QStringLiteral("new_khmm"),
                                            QStringLiteral("newpassword"),
                                            QStringLiteral("password")};
-    QJsonObject request = envelope.first().toObject();
-    QJsonObject params = request.value(QStringLiteral("params")).toObject();
+    QJsonObject params = envelope.params();
     for (const QString &key : secretKeys) {
         if (params.contains(key))
             params.insert(key, QStringLiteral("***"));
     }
-    request.insert(QStringLiteral("params"), params);
-    return QJsonDocument(QJsonArray{request}).toJson(QJsonDocument::Compact);
+    return RequestEnvelope(envelope.code(), params, envelope.paramsExt()).body();
 }
 
 bool isSuccessStatus(int status)
@@ -59,7 +57,7 @@ int GatewayClient::timeout()
     return g_timeoutMs;
 }
 
-void GatewayClient::post(const QJsonArray &envelope, QObject *receiver, Success onSuccess,
+void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Success onSuccess,
                          Failure onFailure)
 {
     QNetworkRequest request(AppConfig::gatewayUrl());
@@ -72,7 +70,7 @@ void GatewayClient::post(const QJsonArray &envelope, QObject *receiver, Success 
 
     qCDebug(lcGateway).noquote() << "Request:" << loggableBody(envelope);
     NetworkActivityIndicator::instance()->setVisible(true);
-    QNetworkReply *reply = network()->post(request, Request::body(envelope));
+    QNetworkReply *reply = network()->post(request, envelope.body());
 
     const QPointer<QObject> guard(receiver ? receiver : QCoreApplication::instance());
     QObject::connect(reply, &QNetworkReply::finished, reply, [=]() {

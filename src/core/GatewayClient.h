@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Request.h"
 #include "ResponseEnvelope.h"
 
 #include <QJsonArray>
@@ -21,7 +22,7 @@ public:
     using Success = std::function<void(const ResponseEnvelope &)>;
     using Failure = std::function<void(const QString &error)>;
 
-    static void post(const QJsonArray &envelope, QObject *receiver, Success onSuccess,
+    static void post(const RequestEnvelope &envelope, QObject *receiver, Success onSuccess,
                      Failure onFailure);
 
     // The platform's default: a request that makes no progress for this long fails.

@@ -203,7 +203,7 @@ void RootViewController::mousePressEvent(QMouseEvent *event)
 }
 
 void RootViewController::sendRequest(const QString &code, const QJsonObject &params,
-                                     const QJsonObject &paramsExt, Answer onAnswer,
+                                     const ParamsExt &paramsExt, Answer onAnswer,
                                      OnFailure onFailure)
 {
     sendRequest(code, params, paramsExt, std::move(onAnswer), [this, onFailure](const QString &) {
@@ -213,7 +213,7 @@ void RootViewController::sendRequest(const QString &code, const QJsonObject &par
 }
 
 void RootViewController::sendRequest(const QString &code, const QJsonObject &params,
-                                     const QJsonObject &paramsExt, Answer onAnswer,
+                                     const ParamsExt &paramsExt, Answer onAnswer,
                                      std::function<void(const QString &)> onFailure)
 {
     GatewayClient::post(Request::getJsonStr(code, params, paramsExt), this, std::move(onAnswer),
@@ -224,7 +224,7 @@ void RootViewController::sendAction(const QString &code, const QJsonObject &para
                                     Answer onSucceeded, OnFailure onFailure)
 {
     sendRequest(
-        code, params, QJsonObject(),
+        code, params, ParamsExt(),
         [this, onSucceeded](const ResponseEnvelope &answer) {
             if (!answer.succeeded()) {
                 createUIAlertControllerWithNSString(answer.prompt());

@@ -3,6 +3,7 @@
 #include "ViewController.h"
 
 #include "Formatting.h"
+#include "Request.h"
 #include "ResponseEnvelope.h"
 #include "Validation.h"
 
@@ -80,14 +81,14 @@ protected:
 
     // Sends an operation tied to this screen; the answer is handled by the caller
     // (list pattern: records taken whatever the flag says).
-    void sendRequest(const QString &code, const QJsonObject &params, const QJsonObject &paramsExt,
+    void sendRequest(const QString &code, const QJsonObject &params, const ParamsExt &paramsExt,
                      Answer onAnswer, OnFailure onFailure = OnFailure::NetworkAlert);
     // Action pattern: a flag other than 1 shows the prompt in the message alert;
     // onSucceeded runs only for flag 1.
     void sendAction(const QString &code, const QJsonObject &params, Answer onSucceeded,
                     OnFailure onFailure = OnFailure::NetworkAlert);
     // As sendRequest, with an explicit failure handler.
-    void sendRequest(const QString &code, const QJsonObject &params, const QJsonObject &paramsExt,
+    void sendRequest(const QString &code, const QJsonObject &params, const ParamsExt &paramsExt,
                      Answer onAnswer, std::function<void(const QString &)> onFailure);
 
     void keyPressEvent(QKeyEvent *event) override;

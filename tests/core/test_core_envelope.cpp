@@ -68,6 +68,8 @@ QJsonValue parsedValue(const QByteArray &json)
 
 // The two envelopes and the record mapping every screen goes through: a wrong shape
 // here is a wrong request for every operation, or a blank field on every screen.
+Q_DECLARE_METATYPE(OrderBy)
+
 class TestCoreEnvelope : public QObject
 {
     Q_OBJECT
@@ -111,7 +113,8 @@ private slots:
 
 void TestCoreEnvelope::requestWithoutParameters()
 {
-    const QJsonArray envelope = Request::getJsonStr(QStringLiteral("164002"));
+    const RequestEnvelope request0 = Request::getJsonStr(QStringLiteral("164002"));
+    const QJsonArray envelope = request0.toJsonArray();
     QCOMPARE(envelope.size(), 1);
     const QJsonObject request = envelope.first().toObject();
     QCOMPARE(request.keys(), QStringList({"code", "params", "params_ext"}));
@@ -119,20 +122,20 @@ void TestCoreEnvelope::requestWithoutParameters()
     // Empty objects, never null or left out: the gateway rejects anything else.
     QVERIFY(request.value("params").isObject());
     QVERIFY(request.value("params_ext").isObject());
-    QCOMPARE(Request::body(envelope),
+    QCOMPARE(Request::body(request0),
              QByteArray(R"([{"code":"164002","params":{},"params_ext":{}}])"));
 }
 
 void TestCoreEnvelope::requestShape()
 {
     const QJsonObject params{{"khbh", "K001"}, {"system_type", "3"}};
-    const QJsonObject ext = Request::paging(10, 20);
-    const QJsonArray envelope = Request::getJsonStr(QStringLiteral("80205037"), params, ext);
+    const ParamsExt ext = Request::paging(10, 20);
+    const QJsonArray envelope = Request::getJsonStr(QStringLiteral("80205037"), params, ext).toJsonArray();
     QCOMPARE(envelope.size(), 1);
     const QJsonObject request = envelope.first().toObject();
     QCOMPARE(request.value("code").toString(), QStringLiteral("80205037"));
     QCOMPARE(request.value("params").toObject(), params);
-    QCOMPARE(request.value("params_ext").toObject(), ext);
+    QCOMPARE(request.value("params_ext").toObject(), ext.toJson());
     // The code stays text even when it looks like a number.
     QVERIFY(request.value("code").isString());
 }
@@ -141,32 +144,36 @@ void TestCoreEnvelope::paging_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("offset");
-    QTest::addColumn<QJsonObject>("orderby");
+    QTest::addColumn<OrderBy>("orderby");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("first page") << 10 << 0 << QJsonObject()
+    QTest::newRow("first page") << 10 << 0 << OrderBy()
                                 << QByteArray(R"({"row_count":"10","row_offset":"0"})");
     QTest::newRow("after 23 records")
-        << 10 << 23 << QJsonObject() << QByteArray(R"({"row_count":"10","row_offset":"23"})");
-    QTest::newRow("whole list") << 1000 << 0 << QJsonObject()
+        << 10 << 23 << OrderBy() << QByteArray(R"({"row_count":"10","row_offset":"23"})");
+    QTest::newRow("whole list") << 1000 << 0 << OrderBy()
                                 << QByteArray(R"({"row_count":"1000","row_offset":"0"})");
     QTest::newRow("one order")
-        << 10 << 0 << QJsonObject{{"yysj", "desc"}}
-        << QByteArray(R"({"orderby":{"yysj":"desc"},"row_count":"10","row_offset":"0"})");
+        << 10 << 0 << OrderBy{{"yysj", "desc"}}
+        << QByteArray(R"({"row_count":"10","row_offset":"0","orderby":{"yysj":"desc"}})");
     QTest::newRow("two orders")
-        << 10 << 10 << QJsonObject{{"yyzt_sort", "asc"}, {"yysj", "desc"}}
+        << 10 << 10 << OrderBy{{"yyzt_sort", "asc"}, {"yysj", "desc"}}
         << QByteArray(
-               R"({"orderby":{"yysj":"desc","yyzt_sort":"asc"},"row_count":"10","row_offset":"10"})");
+               R"({"row_count":"10","row_offset":"10","orderby":{"yyzt_sort":"asc","yysj":"desc"}})");
 }
 
 void TestCoreEnvelope::paging()
 {
     QFETCH(int, count);
     QFETCH(int, offset);
-    QFETCH(QJsonObject, orderby);
+    QFETCH(OrderBy, orderby);
     QFETCH(QByteArray, expected);
-    const QJsonObject ext = Request::paging(count, offset, orderby);
-    QCOMPARE(QJsonDocument(ext).toJson(QJsonDocument::Compact), expected);
+    const RequestEnvelope envelope = Request::getJsonStr("166002", {}, Request::paging(count, offset, orderby));
+    // The server applies the order keys in the order they are written.
+    const QByteArray body = envelope.body();
+    QCOMPARE(body, QByteArray(R"([{"code":"166002","params":{},"params_ext":)") + expected + "}]");
+    QVERIFY(!QJsonDocument::fromJson(body).isNull());
+    const QJsonObject ext = envelope.toJsonArray().first().toObject().value("params_ext").toObject();
     // Counts travel as text.
     QVERIFY(ext.value("row_count").isString());
     QVERIFY(ext.value("row_offset").isString());
@@ -174,7 +181,7 @@ void TestCoreEnvelope::paging()
 
 void TestCoreEnvelope::bodyIsCompactUtf8()
 {
-    const QJsonArray envelope =
+    const RequestEnvelope envelope =
         Request::getJsonStr(QStringLiteral("166018"),
                             QJsonObject{{"content", "澄岚 \"信托\"\n/ok"}, {"system_type", "3"}},
                             Request::paging(10, 0));
@@ -186,7 +193,7 @@ void TestCoreEnvelope::bodyIsCompactUtf8()
     QVERIFY(!body.contains('\n'));
     // Chinese goes out as UTF-8 bytes, not as \u escapes.
     QVERIFY(body.contains(QStringLiteral("澄岚").toUtf8()));
-    QCOMPARE(QJsonDocument::fromJson(body).array(), envelope);
+    QCOMPARE(QJsonDocument::fromJson(body).array(), envelope.toJsonArray());
 }
 
 void TestCoreEnvelope::flag_data()

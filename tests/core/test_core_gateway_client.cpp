@@ -161,7 +161,7 @@ struct Outcome
     bool onMainThread = true;
 };
 
-std::shared_ptr<Outcome> post(const QJsonArray &envelope, QObject *receiver)
+std::shared_ptr<Outcome> post(const RequestEnvelope &envelope, QObject *receiver)
 {
     auto outcome = std::make_shared<Outcome>();
     GatewayClient::post(
@@ -181,7 +181,7 @@ std::shared_ptr<Outcome> post(const QJsonArray &envelope, QObject *receiver)
     return outcome;
 }
 
-QJsonArray someRequest()
+RequestEnvelope someRequest()
 {
     return Request::getJsonStr(QStringLiteral("164021"), QJsonObject{{"system_type", "3"}},
                                Request::paging(10, 0));
@@ -355,10 +355,9 @@ void TestCoreGatewayClient::timeout()
 void TestCoreGatewayClient::requestOnTheWire()
 {
     m_server->answerWith({200, "[{}]", {}});
-    const QJsonArray envelope = Request::getJsonStr(
+    const RequestEnvelope envelope = Request::getJsonStr(
         QStringLiteral("168000"),
-        QJsonObject{{"zjlx", "N"}, {"zjhm", "11010519491231002X"}, {"khxm", "张三"}},
-        QJsonObject());
+        QJsonObject{{"zjlx", "N"}, {"zjhm", "11010519491231002X"}, {"khxm", "张三"}});
     const auto outcome = post(envelope, m_screen.get());
     QTRY_COMPARE(outcome->successes, 1);
     QCOMPARE(m_server->received().size(), 1);
