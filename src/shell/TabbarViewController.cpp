@@ -1,6 +1,5 @@
 #include "TabbarViewController.h"
 
-#include "AlertController.h"
 #include "AppConfig.h"
 #include "BaseNavigationViewController.h"
 #include "NotificationCenter.h"
@@ -84,11 +83,7 @@ void TabbarViewController::touchBtnAtIndex(int slot)
 
 void TabbarViewController::teleyuyueClcik()
 {
-    auto *alert = new AlertController(
-        this, QStringLiteral("立即拨打%1进行业务咨询").arg(AppConfig::hotlineDisplay()), QString());
-    alert->addAction(QStringLiteral("呼叫"), AlertController::ActionStyle::Default, [this]() { phoneAlert(); });
-    alert->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
-    alert->show();
+    Telephone::askToCallHotline(this, QStringLiteral("立即拨打%1进行业务咨询").arg(AppConfig::hotlineDisplay()));
 }
 
 void TabbarViewController::phoneAlert()

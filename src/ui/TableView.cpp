@@ -56,8 +56,9 @@ void TableView::setRowHeight(int height)
 
 void TableView::setTableHeaderView(QWidget *view)
 {
+    // A replaced view is only taken off the table; its owner may show it again.
     if (m_tableHeader && m_tableHeader != view)
-        m_tableHeader->deleteLater();
+        m_tableHeader->hide();
     m_tableHeader = view;
     if (view)
         view->setParent(viewport());
@@ -66,8 +67,9 @@ void TableView::setTableHeaderView(QWidget *view)
 
 void TableView::setTableFooterView(QWidget *view)
 {
+    // A replaced view is only taken off the table; its owner may show it again.
     if (m_tableFooter && m_tableFooter != view)
-        m_tableFooter->deleteLater();
+        m_tableFooter->hide();
     m_tableFooter = view;
     if (view)
         view->setParent(viewport());

@@ -49,6 +49,12 @@ void TableViewCell::setHighlighted(bool highlighted)
     update();
 }
 
+void TableViewCell::setBackgroundColor(const QColor &color)
+{
+    m_background = color;
+    update();
+}
+
 void TableViewCell::setSeparatorVisible(bool visible)
 {
     m_separatorVisible = visible;
@@ -115,7 +121,7 @@ void TableViewCell::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const bool grey = !m_selectionNone && (m_highlighted || m_selected);
-    p.fillRect(rect(), grey ? QColor(0xd9, 0xd9, 0xd9) : QColor(Qt::white));
+    p.fillRect(rect(), grey ? QColor(0xd9, 0xd9, 0xd9) : m_background);
     if (m_separatorVisible) {
         p.setPen(QColor(0xe0, 0xe0, 0xe0));
         p.drawLine(m_separatorInset, height() - 1, width(), height() - 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 
@@ -35,6 +36,7 @@ public:
     void setSelectionStyleNone(bool none) { m_selectionNone = none; }
 
     void setSeparatorVisible(bool visible);
+    void setBackgroundColor(const QColor &color);
     void setSeparatorInset(int left) { m_separatorInset = left; update(); }
 
     // Called before the table hands a reused cell out again.
@@ -59,5 +61,6 @@ private:
     bool m_highlighted = false;
     bool m_selectionNone = false;
     bool m_separatorVisible = true;
+    QColor m_background = Qt::white;
     int m_separatorInset = 15;
 };

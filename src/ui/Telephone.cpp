@@ -4,6 +4,7 @@
 #include "AppConfig.h"
 
 #include <QDesktopServices>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QUrl>
@@ -57,6 +58,18 @@ void callHotline(QWidget *over)
         return;
     auto *alert = new AlertController(over, QStringLiteral("温馨提示"), QStringLiteral("该设备不支持拨号！"));
     alert->addAction(QStringLiteral("返回"), AlertController::ActionStyle::Cancel);
+    alert->show();
+}
+
+void askToCallHotline(QWidget *over, const QString &title)
+{
+    auto *alert = new AlertController(over, title, QString());
+    QPointer<QWidget> guard(over);
+    alert->addAction(QStringLiteral("呼叫"), AlertController::ActionStyle::Default, [guard]() {
+        if (guard)
+            callHotline(guard);
+    });
+    alert->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
     alert->show();
 }
 

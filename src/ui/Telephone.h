@@ -16,6 +16,8 @@ QStringList dialedUrls();
 // Dials the service hotline; when the platform cannot, says so in the alert
 // "温馨提示" / "该设备不支持拨号！" / "返回" over that widget.
 void callHotline(QWidget *over);
+// Asks first: an alert with that title and the buttons "呼叫" (dials the hotline) and "取消".
+void askToCallHotline(QWidget *over, const QString &title);
 // Replaces the platform check (tests, the automation driver).
 void setHandler(std::function<bool(const QString &)> handler);
 

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the sign-in screens for opening by name.
+void registerAuthScreens();

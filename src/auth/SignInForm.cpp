@@ -1,0 +1,82 @@
+#include "SignInForm.h"
+
+#include "AlertController.h"
+#include "IdentityDocumentTypes.h"
+#include "NetworkActivityIndicator.h"
+#include "RootViewController.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+
+SignInForm::SignInForm(RootViewController *screen, QAbstractButton *typeButton, QLabel *typeLabel,
+                       QLineEdit *numberField, QLineEdit *passwordField)
+    : QObject(screen), m_screen(screen), m_typeLabel(typeLabel), m_numberField(numberField),
+      m_passwordField(passwordField)
+{
+    m_numberField->setMaxLength(kNumberMaxLength);
+    m_passwordField->setEchoMode(QLineEdit::Password);
+    connect(typeButton, &QAbstractButton::clicked, this, &SignInForm::pickType);
+}
+
+void SignInForm::prefill()
+{
+    const auto saved = SessionStore::savedSignIn();
+    const QString type = saved && !saved->type.isEmpty() ? saved->type : IdentityDocumentTypes::idCard().name;
+    m_typeLabel->setText(type);
+    m_numberField->setText(saved ? saved->numberID : QString());
+    m_passwordField->setText(saved ? saved->password : QString());
+    m_pickedIndex = -1;
+}
+
+void SignInForm::pickType()
+{
+    auto *sheet = new AlertController(m_screen, QStringLiteral("请选择证件类型"), QString(),
+                                      AlertController::Style::ActionSheet);
+    const auto &types = IdentityDocumentTypes::pickerTypes();
+    for (int i = 0; i < types.size(); ++i) {
+        sheet->addAction(types.at(i).name, AlertController::ActionStyle::Default, [this, i]() {
+            m_pickedIndex = i;
+            m_typeLabel->setText(IdentityDocumentTypes::pickerTypes().at(i).name);
+            m_typeLabel->setStyleSheet(QStringLiteral("color: black;"));
+        });
+    }
+    sheet->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
+    sheet->show();
+}
+
+int SignInForm::typeIndex() const
+{
+    return m_pickedIndex >= 0 ? m_pickedIndex : IdentityDocumentTypes::indexOfName(m_typeLabel->text());
+}
+
+void SignInForm::submit(std::function<void(const QZLoginModel &customer)> signedIn)
+{
+    const QString typeName = m_typeLabel->text();
+    const QString number = m_numberField->text();
+    const QString password = m_passwordField->text();
+    if (const auto problem = SignIn::checkForm(typeName, number)) {
+        m_screen->createUIAlertControllerWithNSString(*problem);
+        return;
+    }
+    const int index = typeIndex();
+    const QString zjlx = index >= 0 ? IdentityDocumentTypes::pickerTypes().at(index).code : QString();
+    const auto params = SignIn::params(zjlx, number, password);
+    if (!params)
+        return; // the cipher failed: nothing can be sent
+    QPointer<RootViewController> screen = m_screen;
+    SignIn::send(*params, m_screen, [screen, typeName, number, password, signedIn](const SignIn::Result &result) {
+        switch (result.outcome) {
+        case SignIn::Result::Outcome::SignedIn:
+            SignIn::storeFormSignIn(result.customer, typeName, number, password);
+            signedIn(result.customer);
+            break;
+        case SignIn::Result::Outcome::Refused:
+            screen->createUIAlertControllerWithNSString(result.prompt);
+            break;
+        case SignIn::Result::Outcome::NetworkFailure:
+            screen->createUIAlertControllerWithNSString(QStringLiteral("您还没有连接到网络"));
+            break;
+        }
+    });
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "SignIn.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class RootViewController;
+
+// The sign-in form's behaviour, shared by the sign-in screen and the account tab's form:
+// prefilling from the stored sign-in, the type picker, the number's length, the checks,
+// sending "168000" and storing what a success keeps. Each screen lays out its own
+// widgets and decides what follows a success.
+class SignInForm : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kNumberMaxLength = 20;
+
+    SignInForm(RootViewController *screen, QAbstractButton *typeButton, QLabel *typeLabel,
+               QLineEdit *numberField, QLineEdit *passwordField);
+
+    // Shows the stored type (else "身份证"), number and password; no type picked yet.
+    void prefill();
+    void pickType();
+    // The index among the nine types: the one picked here, or the label's position.
+    int typeIndex() const;
+
+    // Checks and sends; a refusal or a network failure is shown in the message alert,
+    // and `signedIn` runs after the keys of a success have been stored.
+    void submit(std::function<void(const QZLoginModel &customer)> signedIn);
+
+private:
+    QPointer<RootViewController> m_screen;
+    QLabel *m_typeLabel;
+    QLineEdit *m_numberField;
+    QLineEdit *m_passwordField;
+    int m_pickedIndex = -1;
+};

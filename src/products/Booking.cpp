@@ -1,0 +1,85 @@
+#include "Booking.h"
+
+#include "TextValue.h"
+#include "Validation.h"
+
+namespace Booking {
+
+bool isBookable(const QString &w_xszt, const QString &w_zt)
+{
+    const bool onSale = w_xszt == QLatin1String("1") || w_xszt == QLatin1String("2");
+    const bool normal = w_zt == QLatin1String("0") || w_zt == QLatin1String("1");
+    return onSale && normal;
+}
+
+ButtonLook processingLook()
+{
+    ButtonLook look;
+    look.title = QStringLiteral("预约处理中");
+    look.fullWidth = true;
+    look.telephoneVisible = false;
+    return look;
+}
+
+ButtonLook buttonLook(const QString &w_xszt, const QString &w_zt, Enquiry state, const QString &currentTitle)
+{
+    if (isBookable(w_xszt, w_zt)) {
+        if (state == Enquiry::Processing)
+            return processingLook();
+        ButtonLook look;
+        look.title = QStringLiteral("立即预约");
+        look.blue = true;
+        look.enabled = state != Enquiry::Failed;
+        return look;
+    }
+    ButtonLook look;
+    look.telephoneVisible = false;
+    look.fullWidth = true;
+    if (w_xszt == QLatin1String("3")) {
+        look.title = QStringLiteral("售完");
+    } else if (w_zt == QLatin1String("2")) {
+        look.title = QStringLiteral("计划终止");
+    } else if (w_zt == QLatin1String("3")) {
+        look.title = QStringLiteral("计划失败");
+    } else {
+        look.title = currentTitle;
+        look.fullWidth = false;
+    }
+    return look;
+}
+
+Check checkForm(const QString &amount, const QString &phone, const QString &w_qdje, bool checkStartingAmount)
+{
+    const auto alert = [](const QString &message) { return Check{Check::Result::Alert, message, 0}; };
+    if (amount.isEmpty())
+        return alert(QStringLiteral("您还没有输入金额"));
+    if (Validation::isPureNumandCharacters(amount))
+        return alert(QStringLiteral("请在金额栏输入数字内容"));
+    if (checkStartingAmount && TextValue::doubleValue(amount) * 10000 < TextValue::doubleValue(w_qdje)) {
+        return Check{Check::Result::Toast,
+                     TextValue::format("您的预约金额小于认购起点(%d万元)", TextValue::intValue(w_qdje) / 10000), 0};
+    }
+    if (!Validation::validatePhone(phone))
+        return alert(QStringLiteral("请填写正确的手机号码"));
+    if (Validation::isPureNumandCharacters(phone))
+        return alert(QStringLiteral("请在电话栏输入数字内容"));
+    return Check{Check::Result::Ok, QString(), TextValue::integerValue(amount) * 10000};
+}
+
+QJsonObject addParams(const QString &khbh, const QString &cpdm, const QString &yyje, const QString &phone)
+{
+    return {
+        {QStringLiteral("action"), QStringLiteral("A")},
+        {QStringLiteral("khbh"), khbh},
+        {QStringLiteral("cpdm"), cpdm},
+        {QStringLiteral("yyje"), yyje},
+        {QStringLiteral("yydh"), phone},
+        {QStringLiteral("yyzt"), QStringLiteral("2")},
+        {QStringLiteral("system_type"), QStringLiteral("3")},
+        {QStringLiteral("back_content"), QString()},
+        {QStringLiteral("yysj"), QString()},
+        {QStringLiteral("id"), QString()},
+    };
+}
+
+} // namespace Booking

@@ -1,0 +1,52 @@
+#include "ProductAnnouncementViewController.h"
+
+#include "ui_ProductAnnouncementViewController.h"
+
+#include "AppConfig.h"
+#include "FileDownload.h"
+#include "MediaUrl.h"
+
+#include <QFile>
+
+ProductAnnouncementViewController::ProductAnnouncementViewController(QWidget *parent)
+    : RootViewController(parent), m_ui(new Ui::ProductAnnouncementViewController)
+{
+    m_ui->setupUi(this);
+}
+
+ProductAnnouncementViewController::~ProductAnnouncementViewController()
+{
+    delete m_ui;
+}
+
+QString ProductAnnouncementViewController::documentPath()
+{
+    return AppConfig::dataDir() + QStringLiteral("/down_form.pdf");
+}
+
+void ProductAnnouncementViewController::initNav()
+{
+    setTitle(QStringLiteral("公告详情"));
+    createLeftNavigationItem(QStringLiteral("return.png"), QString());
+}
+
+void ProductAnnouncementViewController::initUI()
+{
+    m_ui->titleLabel->setText(m_model.title);
+}
+
+void ProductAnnouncementViewController::initData()
+{
+    const QString path = documentPath();
+    FileDownload::get(QUrl(MediaUrl::forRelaPath(m_model.rela_path)), path, this, {},
+                      [this, path](bool ok, const QString &) {
+                          // A document that never arrives leaves the page empty.
+                          if (ok && QFile::exists(path))
+                              m_ui->contentWebView->loadPdfFile(path);
+                      });
+}
+
+void ProductAnnouncementViewController::LeftNavigationButtonClick()
+{
+    goBack();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the product screens for opening by name.
+void registerProductScreens();

@@ -1,0 +1,50 @@
+#include "PagedList.h"
+
+#include "AlertController.h"
+#include "GatewayClient.h"
+#include "LoadMoreFooter.h"
+#include "RootViewController.h"
+#include "TableView.h"
+#include "Toast.h"
+
+PagedListLoader::PagedListLoader(RootViewController *screen, TableView *table, PagedQuery query,
+                                 PageArrived arrived)
+    : m_screen(screen), m_table(table), m_query(std::move(query)), m_arrived(std::move(arrived))
+{
+}
+
+void PagedListLoader::loadFirstPage()
+{
+    if (m_table)
+        m_table->reloadData();
+    send(0, true);
+}
+
+void PagedListLoader::loadNextPage(int rowsHeld)
+{
+    send(rowsHeld, false);
+    // The footer stops spinning as soon as the request is out; another pull may follow.
+    if (m_table && m_table->loadMoreFooter())
+        m_table->loadMoreFooter()->endRefreshing();
+}
+
+void PagedListLoader::send(int offset, bool firstPage)
+{
+    if (!m_screen)
+        return;
+    const bool withOrder = firstPage || m_query.orderbyOnEveryPage;
+    const ParamsExt ext = Request::paging(m_query.pageSize, offset, withOrder ? m_query.orderby : OrderBy());
+    GatewayClient::post(
+        Request::getJsonStr(m_query.code, m_query.params, ext), m_screen,
+        [this, firstPage](const ResponseEnvelope &answer) {
+            m_arrived(answer, firstPage);
+            if (!m_table)
+                return;
+            m_table->reloadData();
+            if (m_table->loadMoreFooter())
+                m_table->loadMoreFooter()->endRefreshing();
+            if (!firstPage && answer.records().isEmpty())
+                Toast::show(m_screen, QStringLiteral("没有更多数据了！"), 1.5);
+        },
+        [this](const QString &) { AlertController::showMessage(m_screen, QStringLiteral("您还没有连接到网络")); });
+}
