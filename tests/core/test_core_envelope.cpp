@@ -69,6 +69,7 @@ QJsonValue parsedValue(const QByteArray &json)
 // The two envelopes and the record mapping every screen goes through: a wrong shape
 // here is a wrong request for every operation, or a blank field on every screen.
 Q_DECLARE_METATYPE(OrderBy)
+Q_DECLARE_METATYPE(ParamsExt)
 
 class TestCoreEnvelope : public QObject
 {
@@ -80,6 +81,8 @@ private slots:
     void paging_data();
     void paging();
     void bodyIsCompactUtf8();
+    void bodyIsTheEnvelope_data();
+    void bodyIsTheEnvelope();
 
     void flag_data();
     void flag();
@@ -130,7 +133,8 @@ void TestCoreEnvelope::requestShape()
 {
     const QJsonObject params{{"khbh", "K001"}, {"system_type", "3"}};
     const ParamsExt ext = Request::paging(10, 20);
-    const QJsonArray envelope = Request::getJsonStr(QStringLiteral("80205037"), params, ext).toJsonArray();
+    const QJsonArray envelope =
+        Request::getJsonStr(QStringLiteral("80205037"), params, ext).toJsonArray();
     QCOMPARE(envelope.size(), 1);
     const QJsonObject request = envelope.first().toObject();
     QCOMPARE(request.value("code").toString(), QStringLiteral("80205037"));
@@ -168,12 +172,14 @@ void TestCoreEnvelope::paging()
     QFETCH(int, offset);
     QFETCH(OrderBy, orderby);
     QFETCH(QByteArray, expected);
-    const RequestEnvelope envelope = Request::getJsonStr("166002", {}, Request::paging(count, offset, orderby));
+    const RequestEnvelope envelope =
+        Request::getJsonStr("166002", {}, Request::paging(count, offset, orderby));
     // The server applies the order keys in the order they are written.
     const QByteArray body = envelope.body();
     QCOMPARE(body, QByteArray(R"([{"code":"166002","params":{},"params_ext":)") + expected + "}]");
     QVERIFY(!QJsonDocument::fromJson(body).isNull());
-    const QJsonObject ext = envelope.toJsonArray().first().toObject().value("params_ext").toObject();
+    const QJsonObject ext =
+        envelope.toJsonArray().first().toObject().value("params_ext").toObject();
     // Counts travel as text.
     QVERIFY(ext.value("row_count").isString());
     QVERIFY(ext.value("row_offset").isString());
@@ -194,6 +200,54 @@ void TestCoreEnvelope::bodyIsCompactUtf8()
     // Chinese goes out as UTF-8 bytes, not as \u escapes.
     QVERIFY(body.contains(QStringLiteral("澄岚").toUtf8()));
     QCOMPARE(QJsonDocument::fromJson(body).array(), envelope.toJsonArray());
+}
+
+void TestCoreEnvelope::bodyIsTheEnvelope_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QJsonObject>("params");
+    QTest::addColumn<ParamsExt>("ext");
+    QTest::addColumn<QByteArray>("expectedExt");
+
+    QTest::newRow("no paging") << "164002" << QJsonObject() << ParamsExt() << QByteArray("{}");
+    QTest::newRow("order only") << "166002" << QJsonObject{{"khbh", "K1"}}
+                                << ParamsExt{std::nullopt, std::nullopt, {{"yysj", "desc"}}}
+                                << QByteArray(R"({"orderby":{"yysj":"desc"}})");
+    QTest::newRow("count only") << "164000" << QJsonObject() << ParamsExt{1000, std::nullopt, {}}
+                                << QByteArray(R"({"row_count":"1000"})");
+    // Reversed alphabetical order stays as given.
+    QTest::newRow("order kept")
+        << "166002" << QJsonObject()
+        << ParamsExt{10, 0, {{"z", "asc"}, {"m", "desc"}, {"a", "asc"}}}
+        << QByteArray(
+               R"({"row_count":"10","row_offset":"0","orderby":{"z":"asc","m":"desc","a":"asc"}})");
+    // Whatever the texts hold, the body stays one valid JSON document.
+    QTest::newRow("characters to escape")
+        << "16\"4" << QJsonObject{{"k\"\\", "v\n\t\u0001"}, {"中文", "澄岚"}}
+        << ParamsExt{10, 0, {{"a\"b", "asc"}, {"排序", "de\\sc"}}}
+        << QByteArray("{\"row_count\":\"10\",\"row_offset\":\"0\",\"orderby\":"
+                      "{\"a\\\"b\":\"asc\",\"排序\":\"de\\\\sc\"}}");
+    QTest::newRow("empty strings")
+        << "" << QJsonObject{{"", ""}} << ParamsExt{0, 0, {{"", ""}}}
+        << QByteArray(R"({"row_count":"0","row_offset":"0","orderby":{"":""}})");
+}
+
+void TestCoreEnvelope::bodyIsTheEnvelope()
+{
+    QFETCH(QString, code);
+    QFETCH(QJsonObject, params);
+    QFETCH(ParamsExt, ext);
+    QFETCH(QByteArray, expectedExt);
+
+    const RequestEnvelope envelope = Request::getJsonStr(code, params, ext);
+    const QByteArray body = envelope.body();
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(body, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, body.constData());
+    QCOMPARE(parsed.array(), envelope.toJsonArray());
+    QCOMPARE(parsed.array().first().toObject().value("code").toString(), code);
+    QCOMPARE(parsed.array().first().toObject().value("params").toObject(), params);
+    QVERIFY2(body.endsWith(",\"params_ext\":" + expectedExt + "}]"), body.constData());
 }
 
 void TestCoreEnvelope::flag_data()
