@@ -12,6 +12,7 @@ QZProductTableViewCell::QZProductTableViewCell(QWidget *parent)
     : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::QZProductTableViewCell)
 {
     m_ui->setupUi(this);
+    m_ui->isrx->raise(); // the badge sits over the card's corner
     setSeparatorVisible(false);
     setBackgroundColor(UiColor::background());
 }

@@ -27,12 +27,12 @@ void QZProductViewController::initNav()
 void QZProductViewController::initUI()
 {
     ProductListStyle::apply(m_ui->tableView, this, this);
-    m_ui->tableView->addLoadMoreFooter([this]() { footerRereshing(); });
     m_products = std::make_unique<PagedList<modelForProd>>(
         this, m_ui->tableView,
         PagedQuery{FunctionCode::HotProducts,
                    {{QStringLiteral("w_sfxs"), QStringLiteral("1")}},
                    {{QStringLiteral("w_sfrx"), QStringLiteral("asc")}}});
+    m_ui->tableView->addLoadMoreFooter([this]() { footerRereshing(); });
 }
 
 void QZProductViewController::initData()

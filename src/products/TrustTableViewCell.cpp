@@ -11,6 +11,7 @@ TrustTableViewCell::TrustTableViewCell(QWidget *parent)
     : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::TrustTableViewCell)
 {
     m_ui->setupUi(this);
+    m_ui->isrx->raise(); // the badge sits over the card's corner
     setSeparatorVisible(false);
     setBackgroundColor(UiColor::background());
 }

@@ -30,7 +30,6 @@ void TrustViewController::initNav()
 void TrustViewController::initUI()
 {
     ProductListStyle::apply(m_ui->tableView, this, this);
-    m_ui->tableView->addLoadMoreFooter([this]() { footerRereshing(); });
     PagedQuery query{FunctionCode::TrustProducts,
                      {{QStringLiteral("w_cplx"), QStringLiteral("2")},
                       {QStringLiteral("w_sfxs"), QStringLiteral("1")},
@@ -38,6 +37,7 @@ void TrustViewController::initUI()
                      {{QStringLiteral("w_sfrx"), QStringLiteral("asc")}}};
     query.orderbyOnEveryPage = false; // further pages carry the paging only
     m_trusts = std::make_unique<PagedList<TrustProductModel>>(this, m_ui->tableView, query);
+    m_ui->tableView->addLoadMoreFooter([this]() { footerRereshing(); });
 }
 
 void TrustViewController::initData()
