@@ -11,6 +11,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QRegularExpression>
 
 namespace {
 
@@ -29,6 +30,15 @@ QByteArray loggableBody(const RequestEnvelope &envelope)
             params.insert(key, QStringLiteral("***"));
     }
     return RequestEnvelope(envelope.code(), params, envelope.paramsExt()).body();
+}
+
+// Answers carry the customer record, whose khmm is the server's copy of the password.
+QByteArray loggableAnswer(const QByteArray &body)
+{
+    static const QRegularExpression secret(QStringLiteral("\"(khmm|new_khmm|newpassword|password)\"\\s*:\\s*\"[^\"]*\""));
+    QString text = QString::fromUtf8(body);
+    text.replace(secret, QStringLiteral("\"\\1\":\"***\""));
+    return text.toUtf8();
 }
 
 bool isSuccessStatus(int status)
@@ -80,7 +90,7 @@ void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Suc
         // A reply aborted by the time-out is closed; reading it would only warn.
         const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
         if (!guard) {
-            qCDebug(lcGateway).noquote() << "Answer for a closed screen, dropped:" << body;
+            qCDebug(lcGateway).noquote() << "Answer for a closed screen, dropped:" << loggableAnswer(body);
             return;
         }
         if (reply->error() != QNetworkReply::NoError || !isSuccessStatus(status)) {
@@ -91,7 +101,7 @@ void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Suc
                 onFailure(error);
             return;
         }
-        qCDebug(lcGateway).noquote() << "Result:" << body;
+        qCDebug(lcGateway).noquote() << "Result:" << loggableAnswer(body);
         if (onSuccess)
             onSuccess(ResponseEnvelope::fromBody(body));
     });

@@ -24,6 +24,8 @@ int ResponseEnvelope::flag() const
     const QJsonValue flag = object().value(QStringLiteral("flag"));
     if (flag.isString())
         return TextValue::intValue(flag.toString());
+    if (flag.isBool())
+        return flag.toBool() ? 1 : 0;
     if (flag.isDouble()) {
         const double d = flag.toDouble();
         if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<int>::max())

@@ -270,6 +270,8 @@ void TestCoreEnvelope::flag_data()
     QTest::newRow("not a number") << QByteArray(R"({"flag":"ok"})") << 0;
     QTest::newRow("missing") << QByteArray(R"({"prompt":"x"})") << 0;
     QTest::newRow("null") << QByteArray(R"({"flag":null})") << 0;
+    QTest::newRow("true") << QByteArray(R"({"flag":true})") << 1;
+    QTest::newRow("false") << QByteArray(R"({"flag":false})") << 0;
     QTest::newRow("array") << QByteArray(R"({"flag":[1]})") << 0;
     QTest::newRow("object") << QByteArray(R"({"flag":{"v":1}})") << 0;
 }
