@@ -5,7 +5,13 @@
 #include "PhoneWindow.h"
 #include "PlaceholderViewController.h"
 #include "ScreenRegistry.h"
+#include "TabbarView.h"
 #include "TabbarViewController.h"
+
+#include <QEvent>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -67,5 +73,27 @@ void AppDelegate::showTabBar()
 {
     m_tabbar = new TabbarViewController(makeTabRoots());
     m_window->setRootViewController(m_tabbar);
+    if (qEnvironmentVariableIsSet("CHENGLAN_TRACE_STARTUP"))
+        traceFirstFrame(m_tabbar->tabbarView());
     emit tabBarShown();
+}
+
+void AppDelegate::traceFirstFrame(QWidget *widget)
+{
+    // Reports on standard error when the widget has first been painted (start-up benchmark).
+    class FirstPaint : public QObject
+    {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                QTimer::singleShot(0, [] { std::fprintf(stderr, "startup: first tab-bar frame painted\n"); });
+                watched->removeEventFilter(this);
+                deleteLater();
+            }
+            return false;
+        }
+    };
+    widget->installEventFilter(new FirstPaint(widget));
 }

@@ -5,6 +5,7 @@
 #include <QSize>
 
 class PhoneWindow;
+class QWidget;
 class TabbarViewController;
 class ViewController;
 
@@ -32,6 +33,7 @@ signals:
 
 private:
     void showTabBar();
+    static void traceFirstFrame(QWidget *widget);
 
     PhoneWindow *m_window;
     QPointer<TabbarViewController> m_tabbar;
