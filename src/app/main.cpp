@@ -27,6 +27,11 @@ void useChineseFont(QApplication &app)
     font.setPixelSize(14);
     font.setStyleHint(QFont::SansSerif);
     app.setFont(font);
+    // Thin phone-like scroll bars everywhere.
+    app.setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { width: 4px; background: transparent; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(0,0,0,80); border-radius: 2px; min-height: 20px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line, QScrollBar::add-page, QScrollBar::sub-page { height: 0; background: none; }"));
 }
 
 } // namespace

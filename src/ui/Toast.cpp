@@ -39,10 +39,12 @@ QString Toast::text() const
 
 void Toast::layoutContent()
 {
-    const int maxWidth = width() * 4 / 5;
-    m_label->setMaximumWidth(maxWidth);
-    QSize s = m_label->sizeHint();
-    if (s.width() > maxWidth)
-        s = QSize(maxWidth, m_label->heightForWidth(maxWidth));
-    m_label->setGeometry((width() - s.width()) / 2, (height() - s.height()) / 2, s.width(), s.height());
+    // One line when it fits, else wrapped at four fifths of the window.
+    const int padding = 2 * 14 + 2;
+    const int natural = m_label->fontMetrics().horizontalAdvance(m_label->text()) + padding;
+    const int w = std::min(natural, width() * 4 / 5);
+    const QRect text = m_label->fontMetrics().boundingRect(QRect(0, 0, w - padding, 10000), Qt::TextWordWrap,
+                                                           m_label->text());
+    const int h = text.height() + 2 * 10 + 2;
+    m_label->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
 }
