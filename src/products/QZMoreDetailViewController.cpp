@@ -28,7 +28,7 @@ QString QZMoreDetailViewController::noticeLevel(bool isBuyCust, bool signedIn)
 
 void QZMoreDetailViewController::viewDidLoad()
 {
-    m_isBuyCust = m_belongto == QLatin1String("产品详情");
+    m_isBuyCust = m_belongto == QStringLiteral("产品详情");
     RootViewController::viewDidLoad();
 }
 
