@@ -9,6 +9,7 @@
 #include "NotificationCenter.h"
 #include "PhoneWindow.h"
 #include "RootViewController.h"
+#include "ScreenRegistry.h"
 #include "SessionStore.h"
 #include "TestGateway.h"
 #include "Toast.h"
@@ -50,6 +51,21 @@ QStringList postedNames(const QSignalSpy &spy)
         names.append(call.at(0).toString());
     return names;
 }
+
+// Stand-ins for the registration and recovery screens, which only have to be opened here.
+class RegistrationStub : public RootViewController
+{
+    Q_OBJECT
+    Q_PROPERTY(QString belongto MEMBER m_belongto)
+
+public:
+    QString m_belongto;
+};
+
+class RecoveryStub : public RootViewController
+{
+    Q_OBJECT
+};
 
 } // namespace
 
@@ -311,6 +327,24 @@ private slots:
         QVERIFY(numberField(login)->text().startsWith(typed.left(19)));
         QTest::keyClicks(numberField(login), "Z");
         QCOMPARE(numberField(login)->text().size(), 20);
+    }
+
+    void registerOpensRegistrationFromLogin()
+    {
+        ScreenRegistry::instance().add("QZRegister1ViewController", [] { return new RegistrationStub; });
+        LoginViewController *login = openLogin();
+        QTest::mouseClick(login->findChild<QPushButton *>("registerButton"), Qt::LeftButton);
+        auto *registration = qobject_cast<RegistrationStub *>(m_nav->topViewController());
+        QVERIFY(registration);
+        QCOMPARE(registration->m_belongto, QString("登录"));
+    }
+
+    void forgottenPasswordOpensRecovery()
+    {
+        ScreenRegistry::instance().add("GetphoneNumberViewController", [] { return new RecoveryStub; });
+        LoginViewController *login = openLogin();
+        QTest::mouseClick(login->findChild<QPushButton *>("forgetButton"), Qt::LeftButton);
+        QVERIFY(qobject_cast<RecoveryStub *>(m_nav->topViewController()));
     }
 
     void backPostsHiddenAndLeaves()

@@ -9,6 +9,8 @@
 #include "QZDetailProductViewController.h"
 #include "QZProductViewController.h"
 #include "QZTrustClassViewController.h"
+#include "RootViewController.h"
+#include "ScreenRegistry.h"
 #include "TableView.h"
 #include "TableViewCell.h"
 #include "TestGateway.h"
@@ -72,6 +74,18 @@ QString labelText(QWidget *cell, const char *name)
     auto *label = cell->findChild<QLabel *>(name);
     return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
+
+// Stands in for the trust detail, which only has to receive its record here.
+class TrustDetailStub : public RootViewController
+{
+    Q_OBJECT
+    Q_PROPERTY(TrustProductModel jzmodel READ jzmodel WRITE setJzmodel)
+
+public:
+    TrustProductModel jzmodel() const { return m_jzmodel; }
+    void setJzmodel(const TrustProductModel &model) { m_jzmodel = model; }
+    TrustProductModel m_jzmodel;
+};
 
 } // namespace
 
@@ -291,6 +305,37 @@ private slots:
             QCOMPARE(labelText(cell, "cxqx"), t.w_xtqx);
             QCOMPARE(cell->findChild<QLabel *>("isrx")->isVisibleTo(cell), e.badge);
         }
+    }
+
+    void listsUseTallCards()
+    {
+        QZProductViewController *products = openProducts();
+        QTRY_COMPARE(rows(products), 10);
+        auto *table = products->findChild<TableView *>("tableView");
+        QCOMPARE(table->rectForRowAtIndexPath({0, 0}).height(), 160);
+        QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+        TrustViewController *trusts = openTrusts();
+        QTRY_COMPARE(rows(trusts), 10);
+        table = trusts->findChild<TableView *>("tableView");
+        QCOMPARE(table->rectForRowAtIndexPath({0, 3}).height(), 160);
+        QCOMPARE(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+
+    void trustListRowOpensTheTrustDetail()
+    {
+        ScreenRegistry::instance().add("QZTrustDetailViewController", [] { return new TrustDetailStub; });
+        TrustViewController *trusts = openTrusts();
+        QTRY_COMPARE(rows(trusts), 10);
+        auto *table = trusts->findChild<TableView *>("tableView");
+        table->tapRowAtIndexPath({0, 4});
+        auto *detail = qobject_cast<TrustDetailStub *>(m_nav->topViewController());
+        QVERIFY(detail);
+        const TrustProductModel &row = trusts->dataArray().at(4);
+        QCOMPARE(detail->m_jzmodel.w_cpdm, row.w_cpdm);
+        QCOMPARE(detail->m_jzmodel.w_cpmc, row.w_cpmc);
+        QCOMPARE(detail->m_jzmodel.zxjz, row.zxjz);
+        QVERIFY(!table->indexPathForSelectedRow());
     }
 
     void trustListBackGoesToTheRoot()
