@@ -3,6 +3,7 @@
 #include "ui_ProductDetailViewController.h"
 
 #include "BaseNavigationViewController.h"
+#include "MediaUrl.h"
 #include "ProductAnnouncementViewController.h"
 
 ProductDetailViewController::ProductDetailViewController(QWidget *parent)
@@ -25,7 +26,8 @@ void ProductDetailViewController::initNav()
 void ProductDetailViewController::initUI()
 {
     m_ui->cpmcLabel->setText(m_model.title);
-    m_ui->contentWebView->loadHTMLString(m_model.content);
+    // Pictures in the body are server paths; without a base URL they need the media host.
+    m_ui->contentWebView->loadHTMLString(MediaUrl::absoluteHtml(m_model.content));
     connect(m_ui->ckfjButton, &QPushButton::clicked, this, [this]() {
         auto *attachment = new ProductAnnouncementViewController;
         attachment->setModel(m_model);
