@@ -629,7 +629,12 @@ private slots:
         QVERIFY(page);
         QCOMPARE(page->title(), QString("公告详情"));
         QCOMPARE(label(page, "cpmcLabel"), QString("澄岚·稳盈1号成立公告"));
-        QVERIFY(page->findChild<WebView *>("contentWebView")->plainText().contains("实际募集规模3亿元"));
+        auto *web = page->findChild<WebView *>("contentWebView");
+        QVERIFY(web->plainText().contains("实际募集规模3亿元"));
+        // Its picture is asked from the media server, not from a path without a host.
+        QVERIFY(web->html().contains(QStringLiteral("src=\"%1/upload/user/1/news/announce-CL001.png\"")
+                                         .arg(AppConfig::mediaBase())));
+        QVERIFY(!web->html().contains("\"/upload/user/1"));
     }
 
     void attachmentIsDownloadedAndShown()
