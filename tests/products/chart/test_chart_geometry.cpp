@@ -16,7 +16,8 @@ QList<ChartViewModel> series(const QList<double> &values)
 {
     QList<ChartViewModel> points;
     for (int i = 0; i < values.size(); ++i)
-        points.append(ChartViewModel::ChartViewModelWithNav(values.at(i), QStringLiteral("201601%1").arg(i + 10)));
+        points.append(ChartViewModel::ChartViewModelWithNav(
+            values.at(i), QStringLiteral("201601%1").arg(i + 10)));
     return points;
 }
 
@@ -68,11 +69,13 @@ class TestChartGeometry : public QObject
 private slots:
     void pointDateReadsAsYearMonthDay()
     {
-        const ChartViewModel point = ChartViewModel::ChartViewModelWithNav(1.0234, QStringLiteral("20151231"));
+        const ChartViewModel point =
+            ChartViewModel::ChartViewModelWithNav(1.0234, QStringLiteral("20151231"));
         QCOMPARE(point.nav, 1.0234);
         QCOMPARE(point.introduction, QString("2015年12月31日"));
         // A short date does not fail; it gives what is there.
-        QCOMPARE(ChartViewModel::ChartViewModelWithNav(1, QStringLiteral("2015")).introduction, QString("2015年月日"));
+        QCOMPARE(ChartViewModel::ChartViewModelWithNav(1, QStringLiteral("2015")).introduction,
+                 QString("2015年月日"));
     }
 
     void chartKeepsTheLast720Days()
@@ -274,7 +277,8 @@ private slots:
         RXLineChartTouch touch(layout);
         const auto step = touch.handlePan(RXPanState::Began, 2, fit);
         QCOMPARE(step.index, 0);
-        QCOMPARE(step.bubbleTo.left(), RXLineChartLayout::dotFrame(layout.dots().at(0)).left() + 10);
+        QCOMPARE(step.bubbleTo.left(),
+                 RXLineChartLayout::dotFrame(layout.dots().at(0)).left() + 10);
     }
 
     void frameAccessorsChangeOnlyWhatTheyName()
