@@ -1,6 +1,7 @@
 #include "ClientScreens.h"
 
 #include "AuthScreens.h"
+#include "GestureScreens.h"
 #include "MessageScreens.h"
 #include "ProductScreens.h"
 #include "ShellScreens.h"
@@ -9,6 +10,7 @@ void registerClientScreens()
 {
     registerShellScreens();
     registerAuthScreens();
+    registerGestureScreens();
     registerProductScreens();
     registerMessageScreens();
 }

@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the gesture lock openable by name.
+void registerGestureScreens();
