@@ -199,6 +199,13 @@ private slots:
         QCOMPARE(toasts.size(), 1);
         QCOMPARE(toasts.first().at(0).toString(), QString("登录成功"));
         QCOMPARE(toasts.first().at(1).toDouble(), 3.0);
+        // The toast outlives the screen that showed it.
+        bool toastShown = false;
+        for (OverlayView *overlay : OverlayView::overlaysOver(m_window.get())) {
+            if (auto *toast = qobject_cast<Toast *>(overlay))
+                toastShown = toastShown || toast->text() == QStringLiteral("登录成功");
+        }
+        QVERIFY(toastShown);
         QCOMPARE(postedNames(posted), QStringList{Notification::Hidden});
         QCOMPARE(posted.first().at(1).value<QObject *>(), screen);
 
