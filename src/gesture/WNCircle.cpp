@@ -35,9 +35,12 @@ void WNCircle::setAngle(double angle)
     update();
 }
 
-QColor WNCircle::outCircleColor() const
+namespace {
+
+// Blue while selected, red in a mistake, otherwise the circle's idle colour.
+QColor colourFor(CircleState state, const QColor &idle)
 {
-    switch (m_state) {
+    switch (state) {
     case CircleState::Selected:
     case CircleState::LastOneSelected:
         return GestureColors::selected();
@@ -45,22 +48,20 @@ QColor WNCircle::outCircleColor() const
     case CircleState::LastOneError:
         return GestureColors::error();
     default:
-        return GestureColors::normal();
+        return idle;
     }
+}
+
+} // namespace
+
+QColor WNCircle::outCircleColor() const
+{
+    return colourFor(m_state, GestureColors::normal());
 }
 
 QColor WNCircle::inCircleColor() const
 {
-    switch (m_state) {
-    case CircleState::Selected:
-    case CircleState::LastOneSelected:
-        return GestureColors::selected();
-    case CircleState::Error:
-    case CircleState::LastOneError:
-        return GestureColors::error();
-    default:
-        return GestureColors::clear();
-    }
+    return colourFor(m_state, GestureColors::clear());
 }
 
 QColor WNCircle::trangleColor() const
