@@ -74,7 +74,10 @@ class TestLoginScreen : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("chenglan.*.debug=false")); }
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("chenglan.*.debug=false"));
+    }
 
     void init()
     {
@@ -118,7 +121,8 @@ private slots:
     {
         QFETCH(QString, number);
         LoginViewController *login = openLogin();
-        QSignalSpy indicator(NetworkActivityIndicator::instance(), &NetworkActivityIndicator::visibilityChanged);
+        QSignalSpy indicator(NetworkActivityIndicator::instance(),
+                             &NetworkActivityIndicator::visibilityChanged);
         type(numberField(login), number);
         type(passwordField(login), "abc123");
         tapSignIn(login);
@@ -132,7 +136,8 @@ private slots:
     void otherTypesOnlyNeedANumber()
     {
         LoginViewController *login = openLogin();
-        QSignalSpy indicator(NetworkActivityIndicator::instance(), &NetworkActivityIndicator::visibilityChanged);
+        QSignalSpy indicator(NetworkActivityIndicator::instance(),
+                             &NetworkActivityIndicator::visibilityChanged);
         pickType(login, "护照");
         type(passwordField(login), "abc123");
         tapSignIn(login);
@@ -149,8 +154,9 @@ private slots:
         QCOMPARE(sheet->style(), AlertController::Style::ActionSheet);
         QCOMPARE(sheet->title(), QString("请选择证件类型"));
         QCOMPARE(sheet->actionTitles(),
-                 (QStringList{"护照", "身份证", "军人身份证", "武装警察身份证", "临时居民身份证", "澳门居民身份证",
-                              "香港居民身份证", "港澳居民往来内地通行证", "台湾居民往来内地通行证", "取消"}));
+                 (QStringList{"护照", "身份证", "军人身份证", "武装警察身份证", "临时居民身份证",
+                              "澳门居民身份证", "香港居民身份证", "港澳居民往来内地通行证",
+                              "台湾居民往来内地通行证", "取消"}));
         QVERIFY(sheet->tapAction("取消"));
         QTRY_VERIFY(!AlertController::frontMost(m_window.get()));
         QCOMPARE(typeLabel(login)->text(), QString("身份证")); // cancelling changes nothing
@@ -219,8 +225,8 @@ private slots:
         const QJsonObject myDic = store.dictionaryForKey("myDic").value_or(QJsonObject());
         QCOMPARE(myDic.size(), 11);
         const QJsonObject customer = m_gateway->gateway().customer("100001");
-        for (const QString key : {"crmkhbh", "khbh", "khlx", "khmm", "khxm", "khzt", "sjhm", "zjhm", "zjlx", "xb",
-                                  "yxdz"}) {
+        for (const QString key : {"crmkhbh", "khbh", "khlx", "khmm", "khxm", "khzt", "sjhm", "zjhm",
+                                  "zjlx", "xb", "yxdz"}) {
             QVERIFY2(myDic.contains(key), qPrintable(key));
             QCOMPARE(myDic.value(key).toString(), customer.value(key).toString());
         }
@@ -338,7 +344,8 @@ private slots:
 
     void registerOpensRegistrationFromLogin()
     {
-        ScreenRegistry::instance().add("QZRegister1ViewController", [] { return new RegistrationStub; });
+        ScreenRegistry::instance().add("QZRegister1ViewController",
+                                       [] { return new RegistrationStub; });
         LoginViewController *login = openLogin();
         QTest::mouseClick(login->findChild<QPushButton *>("registerButton"), Qt::LeftButton);
         auto *registration = qobject_cast<RegistrationStub *>(m_nav->topViewController());
@@ -348,7 +355,8 @@ private slots:
 
     void forgottenPasswordOpensRecovery()
     {
-        ScreenRegistry::instance().add("GetphoneNumberViewController", [] { return new RecoveryStub; });
+        ScreenRegistry::instance().add("GetphoneNumberViewController",
+                                       [] { return new RecoveryStub; });
         LoginViewController *login = openLogin();
         QTest::mouseClick(login->findChild<QPushButton *>("forgetButton"), Qt::LeftButton);
         QVERIFY(qobject_cast<RecoveryStub *>(m_nav->topViewController()));
@@ -376,8 +384,14 @@ private:
     }
 
     static QLabel *typeLabel(QWidget *login) { return login->findChild<QLabel *>("typeLabel"); }
-    static QLineEdit *numberField(QWidget *login) { return login->findChild<QLineEdit *>("numberTextField"); }
-    static QLineEdit *passwordField(QWidget *login) { return login->findChild<QLineEdit *>("passwordTextField"); }
+    static QLineEdit *numberField(QWidget *login)
+    {
+        return login->findChild<QLineEdit *>("numberTextField");
+    }
+    static QLineEdit *passwordField(QWidget *login)
+    {
+        return login->findChild<QLineEdit *>("passwordTextField");
+    }
 
     static void type(QLineEdit *field, const QString &text)
     {
@@ -401,7 +415,8 @@ private:
 
     AlertController *waitForAlert()
     {
-        (void)QTest::qWaitFor([this]() { return AlertController::frontMost(m_window.get()) != nullptr; }, 5000);
+        (void)QTest::qWaitFor(
+            [this]() { return AlertController::frontMost(m_window.get()) != nullptr; }, 5000);
         return AlertController::frontMost(m_window.get());
     }
 
@@ -416,7 +431,8 @@ private:
         QTRY_VERIFY(!AlertController::frontMost(m_window.get()));
     }
 
-    void expectStillSignedOut(LoginViewController *login, const QString &number, const QString &password)
+    void expectStillSignedOut(LoginViewController *login, const QString &number,
+                              const QString &password)
     {
         QVERIFY(!Constant::shareConstant()->IsLogin());
         QVERIFY(!Constant::shareConstant()->currentUser());

@@ -29,7 +29,8 @@ public:
     {
         connect(this, &QTcpServer::newConnection, this, [this]() {
             while (QTcpSocket *socket = nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket]() { readFrom(socket); });
+                connect(socket, &QTcpSocket::readyRead, socket,
+                        [this, socket]() { readFrom(socket); });
         });
         listen(QHostAddress::LocalHost, 0);
     }
@@ -75,15 +76,17 @@ private:
 
 QByteArray answer(const QJsonValue &flag, const QString &prompt, const QJsonArray &records)
 {
-    const QJsonObject envelope{{"flag", flag}, {"prompt", prompt}, {"data", QJsonObject{{"record1", records}}}};
+    const QJsonObject envelope{
+        {"flag", flag}, {"prompt", prompt}, {"data", QJsonObject{{"record1", records}}}};
     return QJsonDocument(QJsonArray{envelope}).toJson(QJsonDocument::Compact);
 }
 
 QJsonObject customerRecord()
 {
-    return {{"khbh", "100001"}, {"khxm", "王澄宇"},   {"zjlx", "N"},     {"zjhm", "310104198803162418"},
-            {"khlx", "3"},      {"khmm", "abc123"}, {"crmkhbh", "CRM1"}, {"sjhm", "13812345678"},
-            {"xb", "1"},        {"khzt", "1"},      {"gj", "CHN"}};
+    return {
+        {"khbh", "100001"}, {"khxm", "王澄宇"}, {"zjlx", "N"},       {"zjhm", "310104198803162418"},
+        {"khlx", "3"},      {"khmm", "abc123"}, {"crmkhbh", "CRM1"}, {"sjhm", "13812345678"},
+        {"xb", "1"},        {"khzt", "1"},      {"gj", "CHN"}};
 }
 
 } // namespace
@@ -119,17 +122,33 @@ private slots:
 
         const QString idCard = QStringLiteral("请填写正确的身份证号码");
         const QString other = QStringLiteral("请填写正确的证件号码");
-        QTest::newRow("id card, good") << "身份证" << "310104198803162418" << "";
-        QTest::newRow("id card, lower-case x") << "身份证" << "11010519850612123x" << "";
-        QTest::newRow("id card, empty") << "身份证" << "" << idCard;
-        QTest::newRow("id card, wrong check digit") << "身份证" << "310104198803162419" << idCard;
-        QTest::newRow("id card, 15 digits") << "身份证" << "310104880316241" << idCard;
-        QTest::newRow("id card, passport number") << "身份证" << "E12345678" << idCard;
-        QTest::newRow("passport, empty") << "护照" << "" << other;
-        QTest::newRow("passport, any text") << "护照" << "E12345678" << "";
-        QTest::newRow("passport, not checked as an id card") << "护照" << "123" << "";
-        QTest::newRow("hong kong card, empty") << "香港居民身份证" << "" << other;
-        QTest::newRow("hong kong card") << "香港居民身份证" << "A1234567" << "";
+        QTest::newRow("id card, good") << "身份证"
+                                       << "310104198803162418"
+                                       << "";
+        QTest::newRow("id card, lower-case x") << "身份证"
+                                               << "11010519850612123x"
+                                               << "";
+        QTest::newRow("id card, empty") << "身份证"
+                                        << "" << idCard;
+        QTest::newRow("id card, wrong check digit") << "身份证"
+                                                    << "310104198803162419" << idCard;
+        QTest::newRow("id card, 15 digits") << "身份证"
+                                            << "310104880316241" << idCard;
+        QTest::newRow("id card, passport number") << "身份证"
+                                                  << "E12345678" << idCard;
+        QTest::newRow("passport, empty") << "护照"
+                                         << "" << other;
+        QTest::newRow("passport, any text") << "护照"
+                                            << "E12345678"
+                                            << "";
+        QTest::newRow("passport, not checked as an id card") << "护照"
+                                                             << "123"
+                                                             << "";
+        QTest::newRow("hong kong card, empty") << "香港居民身份证"
+                                               << "" << other;
+        QTest::newRow("hong kong card") << "香港居民身份证"
+                                        << "A1234567"
+                                        << "";
     }
 
     void checkForm()
@@ -162,15 +181,16 @@ private slots:
         const QString khmm = params->value("khmm").toString();
         QVERIFY(khmm != password || password.isEmpty());
         QVERIFY(!khmm.isEmpty()); // even an empty password travels as one block of padding
-        QCOMPARE(AES256::AES256DecryptWithCiphertext(khmm, AES256::kPasswordKey), std::optional<QString>(password));
+        QCOMPARE(AES256::AES256DecryptWithCiphertext(khmm, AES256::kPasswordKey),
+                 std::optional<QString>(password));
     }
 
     void gestureTypeNamesPutMobileFirst()
     {
         QCOMPARE(SignIn::gestureTypeNames(),
-                 (QStringList{"手机", "护照", "身份证", "军人身份证", "武装警察身份证", "临时居民身份证",
-                              "澳门居民身份证", "香港居民身份证", "港澳居民往来内地通行证",
-                              "台湾居民往来内地通行证"}));
+                 (QStringList{"手机", "护照", "身份证", "军人身份证", "武装警察身份证",
+                              "临时居民身份证", "澳门居民身份证", "香港居民身份证",
+                              "港澳居民往来内地通行证", "台湾居民往来内地通行证"}));
     }
 
     void gestureParams_data()
@@ -178,18 +198,30 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("zjlx"); // empty: no zjlx at all
 
-        QTest::newRow("mobile") << "手机" << "SJ";
-        QTest::newRow("passport") << "护照" << "P";
-        QTest::newRow("id card") << "身份证" << "N";
-        QTest::newRow("military") << "军人身份证" << "M";
-        QTest::newRow("armed police") << "武装警察身份证" << "A";
-        QTest::newRow("temporary") << "临时居民身份证" << "T";
-        QTest::newRow("macao") << "澳门居民身份证" << "Y";
-        QTest::newRow("hong kong") << "香港居民身份证" << "X";
-        QTest::newRow("hk and macao permit") << "港澳居民往来内地通行证" << "K";
-        QTest::newRow("taiwan permit") << "台湾居民往来内地通行证" << "W";
-        QTest::newRow("not in the list") << "驾驶证" << "";
-        QTest::newRow("empty type") << "" << "";
+        QTest::newRow("mobile") << "手机"
+                                << "SJ";
+        QTest::newRow("passport") << "护照"
+                                  << "P";
+        QTest::newRow("id card") << "身份证"
+                                 << "N";
+        QTest::newRow("military") << "军人身份证"
+                                  << "M";
+        QTest::newRow("armed police") << "武装警察身份证"
+                                      << "A";
+        QTest::newRow("temporary") << "临时居民身份证"
+                                   << "T";
+        QTest::newRow("macao") << "澳门居民身份证"
+                               << "Y";
+        QTest::newRow("hong kong") << "香港居民身份证"
+                                   << "X";
+        QTest::newRow("hk and macao permit") << "港澳居民往来内地通行证"
+                                             << "K";
+        QTest::newRow("taiwan permit") << "台湾居民往来内地通行证"
+                                       << "W";
+        QTest::newRow("not in the list") << "驾驶证"
+                                         << "";
+        QTest::newRow("empty type") << ""
+                                    << "";
     }
 
     void gestureParams()
@@ -220,18 +252,22 @@ private slots:
         QTest::addColumn<QString>("prompt");
 
         using Outcome = SignIn::Result::Outcome;
-        QTest::newRow("flag 1 with the customer") << 200 << answer(1, "登录成功", {customerRecord()})
-                                                  << Outcome::SignedIn << "";
-        QTest::newRow("flag \"1\" as text") << 200 << answer("1", "登录成功", {customerRecord()}) << Outcome::SignedIn
-                                           << "";
-        QTest::newRow("flag 1 without a record") << 200 << answer(1, "登录成功", {}) << Outcome::Refused << "登录失败";
+        QTest::newRow("flag 1 with the customer")
+            << 200 << answer(1, "登录成功", {customerRecord()}) << Outcome::SignedIn << "";
+        QTest::newRow("flag \"1\" as text")
+            << 200 << answer("1", "登录成功", {customerRecord()}) << Outcome::SignedIn << "";
+        QTest::newRow("flag 1 without a record")
+            << 200 << answer(1, "登录成功", {}) << Outcome::Refused << "登录失败";
         QTest::newRow("flag 1 without data")
-            << 200 << QByteArray(R"([{"flag":1,"prompt":"登录成功"}])") << Outcome::Refused << "登录失败";
-        QTest::newRow("flag 0") << 200 << answer(0, "用户名或密码错误", {}) << Outcome::Refused << "用户名或密码错误";
+            << 200 << QByteArray(R"([{"flag":1,"prompt":"登录成功"}])") << Outcome::Refused
+            << "登录失败";
+        QTest::newRow("flag 0") << 200 << answer(0, "用户名或密码错误", {}) << Outcome::Refused
+                                << "用户名或密码错误";
         QTest::newRow("flag 0 with a record") << 200 << answer(0, "账户已冻结", {customerRecord()})
                                               << Outcome::Refused << "账户已冻结";
         QTest::newRow("empty array") << 200 << QByteArray("[]") << Outcome::Refused << "";
-        QTest::newRow("not json") << 200 << QByteArray("<html>busy</html>") << Outcome::Refused << "";
+        QTest::newRow("not json") << 200 << QByteArray("<html>busy</html>") << Outcome::Refused
+                                  << "";
         QTest::newRow("status 500") << 500 << QByteArray("error") << Outcome::NetworkFailure << "";
         QTest::newRow("status 404") << 404 << QByteArray() << Outcome::NetworkFailure << "";
     }
@@ -272,7 +308,8 @@ private slots:
         QCOMPARE(sent.size(), 1);
         const QJsonObject envelope = sent.first().toObject();
         QCOMPARE(envelope.value("code").toString(), QString("168000"));
-        QCOMPARE(envelope.value("params").toObject().value("zjhm").toString(), QString("310104198803162418"));
+        QCOMPARE(envelope.value("params").toObject().value("zjhm").toString(),
+                 QString("310104198803162418"));
         QCOMPARE(envelope.value("params_ext").toObject(), QJsonObject());
     }
 
@@ -296,7 +333,8 @@ private slots:
     void storeFormSignInKeepsEverything()
     {
         // An earlier sign-in's extra key does not survive: the dictionary is rewritten.
-        UserDefaults::standard().setObject("signin", QJsonObject{{"password", "old"}, {"legacy", "x"}});
+        UserDefaults::standard().setObject("signin",
+                                           QJsonObject{{"password", "old"}, {"legacy", "x"}});
         QZLoginModel customer;
         customer.khbh = "100002";
         customer.khxm = "陈安娜";
@@ -307,14 +345,19 @@ private slots:
 
         SignIn::storeFormSignIn(customer, "护照", "E12345678", "abc123");
 
-        const QJsonObject signin = UserDefaults::standard().dictionaryForKey("signin").value_or(QJsonObject());
-        QCOMPARE(signin, (QJsonObject{{"password", "abc123"}, {"type", "护照"}, {"numberID", "E12345678"},
+        const QJsonObject signin =
+            UserDefaults::standard().dictionaryForKey("signin").value_or(QJsonObject());
+        QCOMPARE(signin, (QJsonObject{{"password", "abc123"},
+                                      {"type", "护照"},
+                                      {"numberID", "E12345678"},
                                       {"autoLogin", "YES"}}));
-        QCOMPARE(UserDefaults::standard().stringForKey("loginInStatus"), std::optional<QString>("YES"));
-        const QJsonObject myDic = UserDefaults::standard().dictionaryForKey("myDic").value_or(QJsonObject());
+        QCOMPARE(UserDefaults::standard().stringForKey("loginInStatus"),
+                 std::optional<QString>("YES"));
+        const QJsonObject myDic =
+            UserDefaults::standard().dictionaryForKey("myDic").value_or(QJsonObject());
         QCOMPARE(myDic.size(), 11);
-        QCOMPARE(myDic.keys(), (QStringList{"crmkhbh", "khbh", "khlx", "khmm", "khxm", "khzt", "sjhm", "xb",
-                                            "yxdz", "zjhm", "zjlx"}));
+        QCOMPARE(myDic.keys(), (QStringList{"crmkhbh", "khbh", "khlx", "khmm", "khxm", "khzt",
+                                            "sjhm", "xb", "yxdz", "zjhm", "zjlx"}));
         QCOMPARE(myDic.value("khbh").toString(), QString("100002"));
         QCOMPARE(myDic.value("khxm").toString(), QString("陈安娜"));
         QCOMPARE(myDic.value("crmkhbh").toString(), QString("")); // absent fields are kept empty

@@ -40,7 +40,8 @@ const QString kBookings = QStringLiteral("166002");
 const QString kBookingAction = QStringLiteral("166003");
 const QString kAnnouncements = QStringLiteral("164014");
 const QString kNoNetwork = QStringLiteral("您还没有连接到网络");
-const QString kBooked = QStringLiteral("您好！您已经成功提交澄岚信托的产品预约请求,我们的客户经理会尽快与您取得联系。");
+const QString kBooked =
+    QStringLiteral("您好！您已经成功提交澄岚信托的产品预约请求,我们的客户经理会尽快与您取得联系。");
 const QString kCustomer1 = QStringLiteral("100001");
 
 // Counts the warnings of failed downloads while it lives: the one trace a failed
@@ -102,12 +103,16 @@ class TestProductDetail : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("chenglan.*.debug=false")); }
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("chenglan.*.debug=false"));
+    }
 
     void init()
     {
         m_gateway = std::make_unique<TestGateway>();
-        m_requests = std::make_unique<QSignalSpy>(&m_gateway->gateway(), &DemoGateway::requestReceived);
+        m_requests =
+            std::make_unique<QSignalSpy>(&m_gateway->gateway(), &DemoGateway::requestReceived);
         m_toasts = std::make_unique<QSignalSpy>(ToastEvents::instance(), &ToastEvents::shown);
         m_window = std::make_unique<PhoneWindow>();
         m_opener = new RootViewController;
@@ -156,7 +161,8 @@ private slots:
             {"分配方式", "按季度分配"},
             {"计息方式", p.w_jxfs},
             {"特别提示", p.w_tbts},
-            {"认购流程", QStringLiteral("1.预约登记\n%1\n\n2.缴款\n%2\n\n3.签署信托合同\n%3").arg(p.w_yydj, p.w_jk, p.w_qsxtht)},
+            {"认购流程", QStringLiteral("1.预约登记\n%1\n\n2.缴款\n%2\n\n3.签署信托合同\n%3")
+                             .arg(p.w_yydj, p.w_jk, p.w_qsxtht)},
             {"委托人简介", p.w_str},
         };
         for (int row = 1; row <= 15; ++row) {
@@ -181,10 +187,18 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("startAmount");
         QTest::addColumn<QString>("distribution");
-        QTest::newRow("starting amount 9999") << "CL010" << "9999元" << "按天分配";
-        QTest::newRow("starting amount 10000") << "CL018" << "1万元" << "按月分配";
-        QTest::newRow("starting amount 50000") << "CL005" << "5万元" << "到期分配";
-        QTest::newRow("distribution code 9") << "CL014" << "100万元" << "9";
+        QTest::newRow("starting amount 9999") << "CL010"
+                                              << "9999元"
+                                              << "按天分配";
+        QTest::newRow("starting amount 10000") << "CL018"
+                                               << "1万元"
+                                               << "按月分配";
+        QTest::newRow("starting amount 50000") << "CL005"
+                                               << "5万元"
+                                               << "到期分配";
+        QTest::newRow("distribution code 9") << "CL014"
+                                             << "100万元"
+                                             << "9";
     }
 
     void headerFigures()
@@ -213,20 +227,24 @@ private slots:
         QTest::addColumn<bool>("fullWidth");
 
         using E = Booking::Enquiry;
-        QTest::newRow("bookable, signed out") << "CL001" << false << E::Unknown << "立即预约" << true << true << false;
-        QTest::newRow("bookable, signed in") << "CL001" << true << E::NoOpenBooking << "立即预约" << true << true
-                                             << false;
+        QTest::newRow("bookable, signed out")
+            << "CL001" << false << E::Unknown << "立即预约" << true << true << false;
+        QTest::newRow("bookable, signed in")
+            << "CL001" << true << E::NoOpenBooking << "立即预约" << true << true << false;
         QTest::newRow("open for booking, signed in")
             << "CL007" << true << E::NoOpenBooking << "立即预约" << true << true << false;
-        QTest::newRow("booking in state 1") << "CL004" << true << E::Processing << "预约处理中" << false << false
-                                            << true;
+        QTest::newRow("booking in state 1")
+            << "CL004" << true << E::Processing << "预约处理中" << false << false << true;
         QTest::newRow("booking being processed")
             << "CL002" << true << E::Processing << "预约处理中" << false << false << true;
-        QTest::newRow("sold out") << "CL006" << false << E::Unknown << "售完" << false << false << true;
+        QTest::newRow("sold out") << "CL006" << false << E::Unknown << "售完" << false << false
+                                  << true;
         QTest::newRow("sold out, signed in, old booking")
             << "CL006" << true << E::NoOpenBooking << "售完" << false << false << true;
-        QTest::newRow("plan terminated") << "CL008" << false << E::Unknown << "计划终止" << false << false << true;
-        QTest::newRow("plan failed") << "CL012" << false << E::Unknown << "计划失败" << false << false << true;
+        QTest::newRow("plan terminated")
+            << "CL008" << false << E::Unknown << "计划终止" << false << false << true;
+        QTest::newRow("plan failed")
+            << "CL012" << false << E::Unknown << "计划失败" << false << false << true;
         QTest::newRow("plan failed, signed in")
             << "CL017" << true << E::NoOpenBooking << "计划失败" << false << false << true;
     }
@@ -250,7 +268,8 @@ private slots:
             QTRY_VERIFY(!NetworkActivityIndicator::instance()->isVisible());
             const QList<Sent> sent = sentWith(*m_requests, kBookings);
             QVERIFY(!sent.isEmpty());
-            QCOMPARE(sent.first().params, (QJsonObject{{"khbh", kCustomer1}, {"cpdm", code}, {"yyzt", "1,2"}}));
+            QCOMPARE(sent.first().params,
+                     (QJsonObject{{"khbh", kCustomer1}, {"cpdm", code}, {"yyzt", "1,2"}}));
             QCOMPARE(sent.first().paramsExt, QJsonObject());
         } else {
             QCOMPARE(detail->state(), state);
@@ -260,7 +279,8 @@ private slots:
         QCOMPARE(button->text(), title);
         QCOMPARE(button->isEnabled(), enabled);
         QCOMPARE(button->property("usable").toBool(), enabled);
-        QCOMPARE(detail->findChild<QPushButton *>("teleyuyueButton")->isVisibleTo(detail), telephone);
+        QCOMPARE(detail->findChild<QPushButton *>("teleyuyueButton")->isVisibleTo(detail),
+                 telephone);
         QCOMPARE(detail->findChild<QWidget *>("bottomBar")->height() == 80, fullWidth);
     }
 
@@ -316,7 +336,8 @@ private slots:
         QTRY_COMPARE(m_nav->topViewController(), detail);
         QVERIFY(Constant::shareConstant()->IsLogin());
         QTRY_COMPARE(detail->state(), Booking::Enquiry::NoOpenBooking);
-        QCOMPARE(sentWith(*m_requests, kBookings).last().params.value("khbh").toString(), kCustomer1);
+        QCOMPARE(sentWith(*m_requests, kBookings).last().params.value("khbh").toString(),
+                 kCustomer1);
         QVERIFY(yuyue(detail)->isEnabled());
         QTRY_VERIFY(!NetworkActivityIndicator::instance()->isVisible());
 
@@ -352,8 +373,8 @@ private slots:
 
         bool kept = false;
         for (const QJsonObject &b : m_gateway->gateway().records("bookings")) {
-            if (b.value("khbh").toString() == kCustomer1 && b.value("cpdm").toString() == "CL001"
-                && b.value("yyzt").toString() == "2")
+            if (b.value("khbh").toString() == kCustomer1 && b.value("cpdm").toString() == "CL001" &&
+                b.value("yyzt").toString() == "2")
                 kept = true;
         }
         QVERIFY(kept);
@@ -372,7 +393,8 @@ private slots:
         QZDetailProductViewController *detail = openDetail("CL005"); // starting amount 50000
         QTRY_COMPARE(detail->state(), Booking::Enquiry::NoOpenBooking);
         QTRY_VERIFY(!NetworkActivityIndicator::instance()->isVisible());
-        QSignalSpy indicator(NetworkActivityIndicator::instance(), &NetworkActivityIndicator::visibilityChanged);
+        QSignalSpy indicator(NetworkActivityIndicator::instance(),
+                             &NetworkActivityIndicator::visibilityChanged);
 
         AlertController *form = openForm(detail);
         fillForm(form, "4", "13812345678");
@@ -388,7 +410,8 @@ private slots:
         fillForm(form, "5", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
-        QCOMPARE(sentWith(*m_requests, kBookingAction).first().params.value("yyje").toString(), QString("50000"));
+        QCOMPARE(sentWith(*m_requests, kBookingAction).first().params.value("yyje").toString(),
+                 QString("50000"));
         QTRY_COMPARE(yuyue(detail)->text(), QString("预约处理中"));
     }
 
@@ -397,9 +420,15 @@ private slots:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("phone");
         QTest::addColumn<QString>("alert");
-        QTest::newRow("no amount") << "" << "13812345678" << "您还没有输入金额";
-        QTest::newRow("bad phone") << "100" << "12345678901" << "请填写正确的手机号码";
-        QTest::newRow("no phone") << "100" << "" << "请填写正确的手机号码";
+        QTest::newRow("no amount") << ""
+                                   << "13812345678"
+                                   << "您还没有输入金额";
+        QTest::newRow("bad phone") << "100"
+                                   << "12345678901"
+                                   << "请填写正确的手机号码";
+        QTest::newRow("no phone") << "100"
+                                  << ""
+                                  << "请填写正确的手机号码";
     }
 
     void formChecks()
@@ -411,7 +440,8 @@ private slots:
         QZDetailProductViewController *detail = openDetail("CL001");
         QTRY_COMPARE(detail->state(), Booking::Enquiry::NoOpenBooking);
         QTRY_VERIFY(!NetworkActivityIndicator::instance()->isVisible());
-        QSignalSpy indicator(NetworkActivityIndicator::instance(), &NetworkActivityIndicator::visibilityChanged);
+        QSignalSpy indicator(NetworkActivityIndicator::instance(),
+                             &NetworkActivityIndicator::visibilityChanged);
         AlertController *form = openForm(detail);
         fillForm(form, amount, phone);
         QVERIFY(form->tapAction("立即预约"));
@@ -462,7 +492,8 @@ private slots:
         QVERIFY(form->tapAction("立即预约"));
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
         QTRY_VERIFY(AlertController::frontMost(m_window.get()));
-        QCOMPARE(AlertController::frontMost(m_window.get())->message(), QString("该产品当前不接受预约"));
+        QCOMPARE(AlertController::frontMost(m_window.get())->message(),
+                 QString("该产品当前不接受预约"));
         QCOMPARE(AlertController::frontMost(m_window.get())->actionTitles(), QStringList{"取消"});
         QCOMPARE(yuyue(detail)->text(), QString("立即预约"));
         QVERIFY(yuyue(detail)->isEnabled());
@@ -493,7 +524,8 @@ private slots:
         QTest::mouseClick(detail->findChild<QPushButton *>("teleyuyueButton"), Qt::LeftButton);
         AlertController *ask = AlertController::frontMost(m_window.get());
         QVERIFY(ask);
-        QCOMPARE(ask->title(), QStringLiteral("立即拨打%1预约产品").arg(AppConfig::hotlineDisplay()));
+        QCOMPARE(ask->title(),
+                 QStringLiteral("立即拨打%1预约产品").arg(AppConfig::hotlineDisplay()));
         QCOMPARE(ask->actionTitles(), (QStringList{"呼叫", "取消"}));
         QVERIFY(ask->tapAction("呼叫"));
         QCOMPARE(opened, QStringList{"tel://" + AppConfig::hotline()});
@@ -516,7 +548,8 @@ private slots:
         QFETCH(QStringList, posted);
         QPointer<QZDetailProductViewController> detail = openDetail("CL001", belongto);
         QSignalSpy notifications(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
-        QTest::mouseClick(qobject_cast<QPushButton *>(detail->navigationItem()->leftWidget()), Qt::LeftButton);
+        QTest::mouseClick(qobject_cast<QPushButton *>(detail->navigationItem()->leftWidget()),
+                          Qt::LeftButton);
         QCOMPARE(postedNames(notifications), posted);
         QCOMPARE(m_nav->topViewController(), m_opener);
         QTRY_VERIFY(detail.isNull());
@@ -559,12 +592,15 @@ private slots:
         const QString established = QStringLiteral("澄岚·稳盈1号成立公告");
         const QString report = QStringLiteral("澄岚·稳盈1号2026年第三季度管理报告");
         const QString dividend = QStringLiteral("澄岚·稳盈1号第一期收益分配公告");
-        QTest::newRow("signed out") << false << "" << "1" << QStringList{instructions, established};
-        QTest::newRow("signed in") << true << "" << "2" << QStringList{instructions, established, report};
-        QTest::newRow("holder") << true << "产品详情" << "3"
-                                << QStringList{instructions, established, report, dividend};
-        QTest::newRow("holder, signed out") << false << "产品详情" << "3"
-                                            << QStringList{instructions, established, report, dividend};
+        QTest::newRow("signed out") << false << ""
+                                    << "1" << QStringList{instructions, established};
+        QTest::newRow("signed in") << true << ""
+                                   << "2" << QStringList{instructions, established, report};
+        QTest::newRow("holder") << true << "产品详情"
+                                << "3" << QStringList{instructions, established, report, dividend};
+        QTest::newRow("holder, signed out")
+            << false << "产品详情"
+            << "3" << QStringList{instructions, established, report, dividend};
     }
 
     void announcementLevels()
@@ -589,7 +625,8 @@ private slots:
         QStringList shown;
         for (int row = 0; row < titles.size(); ++row)
             shown.append(visibleLabel(cellAt(table, row), "detailLabel"));
-        QCOMPARE(QSet<QString>(shown.begin(), shown.end()), QSet<QString>(titles.begin(), titles.end()));
+        QCOMPARE(QSet<QString>(shown.begin(), shown.end()),
+                 QSet<QString>(titles.begin(), titles.end()));
         QVERIFY(!more->findChild<QWidget *>("footView")->isVisibleTo(more));
     }
 
@@ -632,8 +669,9 @@ private slots:
         auto *web = page->findChild<WebView *>("contentWebView");
         QVERIFY(web->plainText().contains("实际募集规模3亿元"));
         // Its picture is asked from the media server, not from a path without a host.
-        QVERIFY(web->html().contains(QStringLiteral("src=\"%1/upload/user/1/news/announce-CL001.png\"")
-                                         .arg(AppConfig::mediaBase())));
+        QVERIFY(
+            web->html().contains(QStringLiteral("src=\"%1/upload/user/1/news/announce-CL001.png\"")
+                                     .arg(AppConfig::mediaBase())));
         QVERIFY(!web->html().contains("\"/upload/user/1"));
     }
 
@@ -646,7 +684,8 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("an earlier document");
         }
-        ProductAnnouncementViewController *attachment = openAttachment("澄岚·稳盈1号信托计划说明书");
+        ProductAnnouncementViewController *attachment =
+            openAttachment("澄岚·稳盈1号信托计划说明书");
         QVERIFY(attachment);
         QCOMPARE(attachment->title(), QString("公告详情"));
         QCOMPARE(label(attachment, "titleLabel"), QString("澄岚·稳盈1号信托计划说明书"));
@@ -669,7 +708,8 @@ private slots:
             old.write("an earlier document");
         }
         DownloadFailures failures;
-        ProductAnnouncementViewController *attachment = openAttachment("澄岚·稳盈1号信托计划说明书");
+        ProductAnnouncementViewController *attachment =
+            openAttachment("澄岚·稳盈1号信托计划说明书");
         QVERIFY(attachment);
         QTRY_COMPARE(failures.count(), 1);
         // The failed download touches nothing: the earlier file stays, nothing is shown.
@@ -692,10 +732,12 @@ private:
 
     void signIn(const QString &khbh)
     {
-        SessionStore::beginSession(RecordMapper::map<QZLoginModel>(m_gateway->gateway().customer(khbh)));
+        SessionStore::beginSession(
+            RecordMapper::map<QZLoginModel>(m_gateway->gateway().customer(khbh)));
     }
 
-    QZDetailProductViewController *openDetail(const QString &code, const QString &belongto = QString())
+    QZDetailProductViewController *openDetail(const QString &code,
+                                              const QString &belongto = QString())
     {
         auto *detail = new QZDetailProductViewController;
         detail->setModel(product(code));
@@ -744,10 +786,12 @@ private:
     {
         if (AlertController *open = AlertController::frontMost(m_window.get()))
             open->tapAction(open->actionTitles().last());
-        (void)QTest::qWaitFor([this]() { return !AlertController::frontMost(m_window.get()); }, 5000);
+        (void)QTest::qWaitFor([this]() { return !AlertController::frontMost(m_window.get()); },
+                              5000);
         QTest::mouseClick(yuyue(detail), Qt::LeftButton);
         AlertController *form = AlertController::frontMost(m_window.get());
-        if (!form || form->title() != QStringLiteral("请填写预约信息") || form->textFields().size() != 2)
+        if (!form || form->title() != QStringLiteral("请填写预约信息") ||
+            form->textFields().size() != 2)
             return nullptr;
         return form;
     }
@@ -762,7 +806,10 @@ private:
         QTest::keyClicks(phoneField, phone);
     }
 
-    static QPushButton *yuyue(QWidget *detail) { return detail->findChild<QPushButton *>("yuyueButton"); }
+    static QPushButton *yuyue(QWidget *detail)
+    {
+        return detail->findChild<QPushButton *>("yuyueButton");
+    }
 
     static QString label(QWidget *screen, const char *name)
     {
@@ -775,7 +822,8 @@ private:
         auto *l = cell ? cell->findChild<QLabel *>(name) : nullptr;
         if (!l)
             return QStringLiteral("<no %1>").arg(QLatin1String(name));
-        return l->isVisibleTo(cell) ? l->text() : QStringLiteral("<hidden %1>").arg(QLatin1String(name));
+        return l->isVisibleTo(cell) ? l->text()
+                                    : QStringLiteral("<hidden %1>").arg(QLatin1String(name));
     }
 
     // The cell of a row, scrolled into view first. Rows size themselves once shown, so a

@@ -94,12 +94,16 @@ class TestProductLists : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("chenglan.*.debug=false")); }
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("chenglan.*.debug=false"));
+    }
 
     void init()
     {
         m_gateway = std::make_unique<TestGateway>();
-        m_requests = std::make_unique<QSignalSpy>(&m_gateway->gateway(), &DemoGateway::requestReceived);
+        m_requests =
+            std::make_unique<QSignalSpy>(&m_gateway->gateway(), &DemoGateway::requestReceived);
         m_toasts = std::make_unique<QSignalSpy>(ToastEvents::instance(), &ToastEvents::shown);
         m_window = std::make_unique<PhoneWindow>();
         m_window->show();
@@ -275,8 +279,8 @@ private slots:
         QSet<QString> codes;
         for (const TrustProductModel &t : trusts->dataArray())
             codes.insert(t.w_cpdm);
-        QCOMPARE(codes, (QSet<QString>{"ZQ001", "ZQ002", "ZQ003", "ZQ004", "ZQ005", "ZQ006", "ZQ007", "ZQ008",
-                                       "ZQ009", "ZQ010", "ZQ011"}));
+        QCOMPARE(codes, (QSet<QString>{"ZQ001", "ZQ002", "ZQ003", "ZQ004", "ZQ005", "ZQ006",
+                                       "ZQ007", "ZQ008", "ZQ009", "ZQ010", "ZQ011"}));
     }
 
     void trustListRowsShowNetValueAndAmount()
@@ -292,15 +296,17 @@ private slots:
             const char *amount;
             bool badge;
         };
-        for (const Expected &e : {Expected{"ZQ007", "9999元", false}, Expected{"ZQ008", "2万元", false},
-                                  Expected{"ZQ004", "5万元", false}, Expected{"ZQ001", "100万元", true}}) {
+        for (const Expected &e :
+             {Expected{"ZQ007", "9999元", false}, Expected{"ZQ008", "2万元", false},
+              Expected{"ZQ004", "5万元", false}, Expected{"ZQ001", "100万元", true}}) {
             const int row = indexOf(trusts->dataArray(), e.code);
             QVERIFY2(row >= 0, e.code);
             const TrustProductModel &t = trusts->dataArray().at(row);
             TableViewCell *cell = cellAt(trusts, row);
             QVERIFY2(cell, e.code);
             QCOMPARE(labelText(cell, "title"), t.w_cpmc);
-            QCOMPARE(labelText(cell, "yqnhsyl"), t.zxjz); // the latest net value in place of a yield
+            QCOMPARE(labelText(cell, "yqnhsyl"),
+                     t.zxjz); // the latest net value in place of a yield
             QCOMPARE(labelText(cell, "rgqd"), QString::fromUtf8(e.amount));
             QCOMPARE(labelText(cell, "cxqx"), t.w_xtqx);
             QCOMPARE(cell->findChild<QLabel *>("isrx")->isVisibleTo(cell), e.badge);
@@ -324,7 +330,8 @@ private slots:
 
     void trustListRowOpensTheTrustDetail()
     {
-        ScreenRegistry::instance().add("QZTrustDetailViewController", [] { return new TrustDetailStub; });
+        ScreenRegistry::instance().add("QZTrustDetailViewController",
+                                       [] { return new TrustDetailStub; });
         TrustViewController *trusts = openTrusts();
         QTRY_COMPARE(rows(trusts), 10);
         auto *table = trusts->findChild<TableView *>("tableView");
@@ -423,7 +430,8 @@ private slots:
     {
         QPointer<QZTrustClassViewController> classroom = openOver<QZTrustClassViewController>();
         QSignalSpy posted(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
-        QTest::mouseClick(qobject_cast<QPushButton *>(classroom->navigationItem()->leftWidget()), Qt::LeftButton);
+        QTest::mouseClick(qobject_cast<QPushButton *>(classroom->navigationItem()->leftWidget()),
+                          Qt::LeftButton);
         QCOMPARE(posted.size(), 1);
         QCOMPARE(posted.first().at(0).toString(), Notification::Appearance);
         QCOMPARE(m_nav->viewControllers().size(), 1);
@@ -441,8 +449,7 @@ private:
 
     TrustViewController *openTrusts() { return openOver<TrustViewController>(); }
 
-    template <class Screen>
-    Screen *openOver()
+    template <class Screen> Screen *openOver()
     {
         m_nav = new BaseNavigationViewController(new RootViewController);
         m_window->setRootViewController(m_nav);
@@ -451,8 +458,7 @@ private:
         return screen;
     }
 
-    template <class Record>
-    static int indexOf(const QList<Record> &records, const QString &code)
+    template <class Record> static int indexOf(const QList<Record> &records, const QString &code)
     {
         for (int i = 0; i < records.size(); ++i) {
             if (records.at(i).w_cpdm == code)

@@ -17,12 +17,18 @@ private slots:
     {
         QTest::addColumn<QString>("w_xszt");
         QTest::addColumn<QString>("image");
-        QTest::newRow("on sale") << "1" << "rexiao";
-        QTest::newRow("open for booking") << "2" << "yuyue";
-        QTest::newRow("sold out") << "3" << "shouwan";
-        QTest::newRow("other state") << "4" << "shouwan";
-        QTest::newRow("missing") << "" << "shouwan";
-        QTest::newRow("padded") << " 1" << "shouwan";
+        QTest::newRow("on sale") << "1"
+                                 << "rexiao";
+        QTest::newRow("open for booking") << "2"
+                                          << "yuyue";
+        QTest::newRow("sold out") << "3"
+                                  << "shouwan";
+        QTest::newRow("other state") << "4"
+                                     << "shouwan";
+        QTest::newRow("missing") << ""
+                                 << "shouwan";
+        QTest::newRow("padded") << " 1"
+                                << "shouwan";
     }
 
     void saleBadge()
@@ -36,9 +42,12 @@ private slots:
     {
         QTest::addColumn<QString>("w_yqnhsyl");
         QTest::addColumn<QString>("text");
-        QTest::newRow("decimal") << "6.8" << "6.8％";
-        QTest::newRow("whole") << "7" << "7％";
-        QTest::newRow("missing") << "" << "％";
+        QTest::newRow("decimal") << "6.8"
+                                 << "6.8％";
+        QTest::newRow("whole") << "7"
+                               << "7％";
+        QTest::newRow("missing") << ""
+                                 << "％";
     }
 
     void yield()
@@ -53,15 +62,24 @@ private slots:
     {
         QTest::addColumn<QString>("w_qdje");
         QTest::addColumn<QString>("text");
-        QTest::newRow("9999") << "9999" << "0万元";
-        QTest::newRow("8000") << "8000" << "0万元";
-        QTest::newRow("10000") << "10000" << "1万元";
-        QTest::newRow("19999") << "19999" << "1万元";
-        QTest::newRow("50000") << "50000" << "5万元";
-        QTest::newRow("1000000") << "1000000" << "100万元";
-        QTest::newRow("decimal") << "50000.9" << "5万元";
-        QTest::newRow("missing") << "" << "0万元";
-        QTest::newRow("not a number") << "abc" << "0万元";
+        QTest::newRow("9999") << "9999"
+                              << "0万元";
+        QTest::newRow("8000") << "8000"
+                              << "0万元";
+        QTest::newRow("10000") << "10000"
+                               << "1万元";
+        QTest::newRow("19999") << "19999"
+                               << "1万元";
+        QTest::newRow("50000") << "50000"
+                               << "5万元";
+        QTest::newRow("1000000") << "1000000"
+                                 << "100万元";
+        QTest::newRow("decimal") << "50000.9"
+                                 << "5万元";
+        QTest::newRow("missing") << ""
+                                 << "0万元";
+        QTest::newRow("not a number") << "abc"
+                                      << "0万元";
     }
 
     void productsTabStartAmount()
@@ -75,15 +93,24 @@ private slots:
     {
         QTest::addColumn<QString>("w_qdje");
         QTest::addColumn<QString>("text");
-        QTest::newRow("9999") << "9999" << "9999元";
-        QTest::newRow("10000") << "10000" << "1万元";
-        QTest::newRow("15000 rounds up") << "15000" << "2万元";
-        QTest::newRow("14999") << "14999" << "1万元";
-        QTest::newRow("25000 rounds to even") << "25000" << "2万元";
-        QTest::newRow("35000 rounds to even") << "35000" << "4万元";
-        QTest::newRow("1000000") << "1000000" << "100万元";
-        QTest::newRow("zero") << "0" << "0元";
-        QTest::newRow("missing") << "" << "0元";
+        QTest::newRow("9999") << "9999"
+                              << "9999元";
+        QTest::newRow("10000") << "10000"
+                               << "1万元";
+        QTest::newRow("15000 rounds up") << "15000"
+                                         << "2万元";
+        QTest::newRow("14999") << "14999"
+                               << "1万元";
+        QTest::newRow("25000 rounds to even") << "25000"
+                                              << "2万元";
+        QTest::newRow("35000 rounds to even") << "35000"
+                                              << "4万元";
+        QTest::newRow("1000000") << "1000000"
+                                 << "100万元";
+        QTest::newRow("zero") << "0"
+                              << "0元";
+        QTest::newRow("missing") << ""
+                                 << "0元";
     }
 
     void securitiesListStartAmount()
@@ -97,13 +124,20 @@ private slots:
     {
         QTest::addColumn<QString>("w_qdje");
         QTest::addColumn<QString>("text");
-        QTest::newRow("9999") << "9999" << "9999元";
-        QTest::newRow("10000") << "10000" << "1万元";
-        QTest::newRow("15000") << "15000" << "1万元";
-        QTest::newRow("50000") << "50000" << "5万元";
-        QTest::newRow("1000000") << "1000000" << "100万元";
-        QTest::newRow("100") << "100" << "100元";
-        QTest::newRow("missing") << "" << "";
+        QTest::newRow("9999") << "9999"
+                              << "9999元";
+        QTest::newRow("10000") << "10000"
+                               << "1万元";
+        QTest::newRow("15000") << "15000"
+                               << "1万元";
+        QTest::newRow("50000") << "50000"
+                               << "5万元";
+        QTest::newRow("1000000") << "1000000"
+                                 << "100万元";
+        QTest::newRow("100") << "100"
+                             << "100元";
+        QTest::newRow("missing") << ""
+                                 << "";
     }
 
     void detailStartAmount()
@@ -117,12 +151,18 @@ private slots:
     {
         QTest::addColumn<QString>("w_xtgm");
         QTest::addColumn<QString>("text");
-        QTest::newRow("300 million") << "300000000" << "30000万元";
-        QTest::newRow("12345") << "12345" << "1万元";
-        QTest::newRow("9999") << "9999" << "0万元";
-        QTest::newRow("10000") << "10000" << "1万元";
-        QTest::newRow("one billion") << "1000000000" << "100000万元";
-        QTest::newRow("missing") << "" << "";
+        QTest::newRow("300 million") << "300000000"
+                                     << "30000万元";
+        QTest::newRow("12345") << "12345"
+                               << "1万元";
+        QTest::newRow("9999") << "9999"
+                              << "0万元";
+        QTest::newRow("10000") << "10000"
+                               << "1万元";
+        QTest::newRow("one billion") << "1000000000"
+                                     << "100000万元";
+        QTest::newRow("missing") << ""
+                                 << "";
     }
 
     void issueSize()
@@ -136,12 +176,18 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("label");
-        QTest::newRow("1") << "1" << "证券投资类";
-        QTest::newRow("2") << "2" << "固定收益类";
-        QTest::newRow("3") << "3" << "现金管理类";
-        QTest::newRow("4") << "4" << "股权投资类";
-        QTest::newRow("outside the table") << "5" << "";
-        QTest::newRow("missing") << "" << "";
+        QTest::newRow("1") << "1"
+                           << "证券投资类";
+        QTest::newRow("2") << "2"
+                           << "固定收益类";
+        QTest::newRow("3") << "3"
+                           << "现金管理类";
+        QTest::newRow("4") << "4"
+                           << "股权投资类";
+        QTest::newRow("outside the table") << "5"
+                                           << "";
+        QTest::newRow("missing") << ""
+                                 << "";
     }
 
     void fundUse()
@@ -155,14 +201,22 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("label");
-        QTest::newRow("1") << "1" << "土地、房产抵押";
-        QTest::newRow("2") << "2" << "股权质押";
-        QTest::newRow("3") << "3" << "上市公司股票质押";
-        QTest::newRow("4") << "4" << "其他抵质押";
-        QTest::newRow("5") << "5" << "保证";
-        QTest::newRow("6") << "6" << "其他";
-        QTest::newRow("outside the table") << "7" << "";
-        QTest::newRow("missing") << "" << "";
+        QTest::newRow("1") << "1"
+                           << "土地、房产抵押";
+        QTest::newRow("2") << "2"
+                           << "股权质押";
+        QTest::newRow("3") << "3"
+                           << "上市公司股票质押";
+        QTest::newRow("4") << "4"
+                           << "其他抵质押";
+        QTest::newRow("5") << "5"
+                           << "保证";
+        QTest::newRow("6") << "6"
+                           << "其他";
+        QTest::newRow("outside the table") << "7"
+                                           << "";
+        QTest::newRow("missing") << ""
+                                 << "";
     }
 
     void riskControl()
@@ -176,13 +230,20 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("label");
-        QTest::newRow("1") << "1" << "按天分配";
-        QTest::newRow("2") << "2" << "按月分配";
-        QTest::newRow("3") << "3" << "按季度分配";
-        QTest::newRow("4") << "4" << "按年分配";
-        QTest::newRow("5") << "5" << "到期分配";
-        QTest::newRow("9 shows as itself") << "9" << "9";
-        QTest::newRow("missing") << "" << "";
+        QTest::newRow("1") << "1"
+                           << "按天分配";
+        QTest::newRow("2") << "2"
+                           << "按月分配";
+        QTest::newRow("3") << "3"
+                           << "按季度分配";
+        QTest::newRow("4") << "4"
+                           << "按年分配";
+        QTest::newRow("5") << "5"
+                           << "到期分配";
+        QTest::newRow("9 shows as itself") << "9"
+                                           << "9";
+        QTest::newRow("missing") << ""
+                                 << "";
     }
 
     void distributionMethod()
@@ -268,7 +329,8 @@ private slots:
         // Bookable: on sale or open for booking, plan normal.
         for (const auto &[sale, plan] : {std::pair{"1", "0"}, {"1", "1"}, {"2", "0"}, {"2", "1"}}) {
             const QByteArray tag = QByteArray("sale ") + sale + " plan " + plan;
-            QTest::newRow(tag + ", unknown") << sale << plan << E::Unknown << book << true << true << false << true;
+            QTest::newRow(tag + ", unknown")
+                << sale << plan << E::Unknown << book << true << true << false << true;
             QTest::newRow(tag + ", no booking")
                 << sale << plan << E::NoOpenBooking << book << true << true << false << true;
             QTest::newRow(tag + ", processing")
@@ -279,21 +341,31 @@ private slots:
         // Not bookable, whatever the customer's bookings.
         for (const E state : {E::Unknown, E::Processing, E::NoOpenBooking, E::Failed}) {
             const QByteArray tag = ", state " + QByteArray::number(int(state));
-            QTest::newRow("sold out" + tag) << "3" << "1" << state << "售完" << false << false << true << false;
+            QTest::newRow("sold out" + tag)
+                << "3"
+                << "1" << state << "售完" << false << false << true << false;
             QTest::newRow("sold out, plan terminated" + tag)
-                << "3" << "2" << state << "售完" << false << false << true << false;
+                << "3"
+                << "2" << state << "售完" << false << false << true << false;
             QTest::newRow("on sale, plan terminated" + tag)
-                << "1" << "2" << state << "计划终止" << false << false << true << false;
+                << "1"
+                << "2" << state << "计划终止" << false << false << true << false;
             QTest::newRow("booking, plan terminated" + tag)
-                << "2" << "2" << state << "计划终止" << false << false << true << false;
+                << "2"
+                << "2" << state << "计划终止" << false << false << true << false;
             QTest::newRow("booking, plan failed" + tag)
-                << "2" << "3" << state << "计划失败" << false << false << true << false;
+                << "2"
+                << "3" << state << "计划失败" << false << false << true << false;
             QTest::newRow("state 4, plan terminated" + tag)
-                << "4" << "2" << state << "计划终止" << false << false << true << false;
+                << "4"
+                << "2" << state << "计划终止" << false << false << true << false;
             // Nothing names the case: the title stays as it was.
             QTest::newRow("state 4, plan normal" + tag)
-                << "4" << "1" << state << "旧标题" << false << false << false << false;
-            QTest::newRow("nothing known" + tag) << "" << "" << state << "旧标题" << false << false << false << false;
+                << "4"
+                << "1" << state << "旧标题" << false << false << false << false;
+            QTest::newRow("nothing known" + tag)
+                << ""
+                << "" << state << "旧标题" << false << false << false << false;
         }
     }
 
@@ -308,7 +380,8 @@ private slots:
         QFETCH(bool, fullWidth);
         QFETCH(bool, telephone);
 
-        const Booking::ButtonLook look = Booking::buttonLook(w_xszt, w_zt, state, QStringLiteral("旧标题"));
+        const Booking::ButtonLook look =
+            Booking::buttonLook(w_xszt, w_zt, state, QStringLiteral("旧标题"));
         QCOMPARE(look.title, title);
         QCOMPARE(look.enabled, enabled);
         QCOMPARE(look.blue, blue);
@@ -342,33 +415,54 @@ private slots:
         const QString notDigits = QStringLiteral("请在金额栏输入数字内容");
         const QString badPhone = QStringLiteral("请填写正确的手机号码");
 
-        QTest::newRow("empty amount") << "" << phone << "50000" << true << R::Alert << noAmount << qint64(0);
-        QTest::newRow("empty amount first") << "" << "" << "50000" << true << R::Alert << noAmount << qint64(0);
-        QTest::newRow("no digit") << "abc" << phone << "50000" << true << R::Alert << notDigits << qint64(0);
-        QTest::newRow("no digit before the phone") << "万" << "1" << "50000" << true << R::Alert << notDigits
-                                                   << qint64(0);
+        QTest::newRow("empty amount")
+            << "" << phone << "50000" << true << R::Alert << noAmount << qint64(0);
+        QTest::newRow("empty amount first") << ""
+                                            << ""
+                                            << "50000" << true << R::Alert << noAmount << qint64(0);
+        QTest::newRow("no digit") << "abc" << phone << "50000" << true << R::Alert << notDigits
+                                  << qint64(0);
+        QTest::newRow("no digit before the phone")
+            << "万"
+            << "1"
+            << "50000" << true << R::Alert << notDigits << qint64(0);
         QTest::newRow("below the starting amount")
-            << "4" << phone << "50000" << true << R::Toast << "您的预约金额小于认购起点(5万元)" << qint64(0);
+            << "4" << phone << "50000" << true << R::Toast << "您的预约金额小于认购起点(5万元)"
+            << qint64(0);
         QTest::newRow("below the start before the phone")
-            << "4" << "123" << "50000" << true << R::Toast << "您的预约金额小于认购起点(5万元)" << qint64(0);
-        QTest::newRow("below one million")
-            << "99" << phone << "1000000" << true << R::Toast << "您的预约金额小于认购起点(100万元)" << qint64(0);
+            << "4"
+            << "123"
+            << "50000" << true << R::Toast << "您的预约金额小于认购起点(5万元)" << qint64(0);
+        QTest::newRow("below one million") << "99" << phone << "1000000" << true << R::Toast
+                                           << "您的预约金额小于认购起点(100万元)" << qint64(0);
         QTest::newRow("start named in whole ten-thousands")
-            << "1" << phone << "15000" << true << R::Toast << "您的预约金额小于认购起点(1万元)" << qint64(0);
-        QTest::newRow("start below ten thousand")
-            << "0.5" << phone << "9999" << true << R::Toast << "您的预约金额小于认购起点(0万元)" << qint64(0);
-        QTest::newRow("bad phone") << "5" << "12345" << "50000" << true << R::Alert << badPhone << qint64(0);
-        QTest::newRow("empty phone") << "5" << "" << "50000" << true << R::Alert << badPhone << qint64(0);
-        QTest::newRow("twelve-digit phone") << "5" << "138123456789" << "50000" << true << R::Alert << badPhone
-                                            << qint64(0);
-        QTest::newRow("exactly the start") << "5" << phone << "50000" << true << R::Ok << "" << qint64(50000);
-        QTest::newRow("one million") << "100" << phone << "1000000" << true << R::Ok << "" << qint64(1000000);
-        QTest::newRow("just over 9999") << "1" << phone << "9999" << true << R::Ok << "" << qint64(10000);
-        QTest::newRow("whole ten-thousands sent") << "1.5" << phone << "10000" << true << R::Ok << ""
-                                                  << qint64(10000);
-        QTest::newRow("leading number") << "5万" << phone << "50000" << true << R::Ok << "" << qint64(50000);
-        QTest::newRow("no starting amount") << "4" << phone << "" << true << R::Ok << "" << qint64(40000);
-        QTest::newRow("start not enforced") << "1" << phone << "50000" << false << R::Ok << "" << qint64(10000);
+            << "1" << phone << "15000" << true << R::Toast << "您的预约金额小于认购起点(1万元)"
+            << qint64(0);
+        QTest::newRow("start below ten thousand") << "0.5" << phone << "9999" << true << R::Toast
+                                                  << "您的预约金额小于认购起点(0万元)" << qint64(0);
+        QTest::newRow("bad phone") << "5"
+                                   << "12345"
+                                   << "50000" << true << R::Alert << badPhone << qint64(0);
+        QTest::newRow("empty phone") << "5"
+                                     << ""
+                                     << "50000" << true << R::Alert << badPhone << qint64(0);
+        QTest::newRow("twelve-digit phone") << "5"
+                                            << "138123456789"
+                                            << "50000" << true << R::Alert << badPhone << qint64(0);
+        QTest::newRow("exactly the start")
+            << "5" << phone << "50000" << true << R::Ok << "" << qint64(50000);
+        QTest::newRow("one million")
+            << "100" << phone << "1000000" << true << R::Ok << "" << qint64(1000000);
+        QTest::newRow("just over 9999")
+            << "1" << phone << "9999" << true << R::Ok << "" << qint64(10000);
+        QTest::newRow("whole ten-thousands sent")
+            << "1.5" << phone << "10000" << true << R::Ok << "" << qint64(10000);
+        QTest::newRow("leading number")
+            << "5万" << phone << "50000" << true << R::Ok << "" << qint64(50000);
+        QTest::newRow("no starting amount")
+            << "4" << phone << "" << true << R::Ok << "" << qint64(40000);
+        QTest::newRow("start not enforced")
+            << "1" << phone << "50000" << false << R::Ok << "" << qint64(10000);
     }
 
     void checkForm()
