@@ -1,9 +1,44 @@
 #include "Booking.h"
 
+#include "AppConfig.h"
 #include "TextValue.h"
 #include "Validation.h"
 
 namespace Booking {
+namespace {
+
+// Why a product cannot be booked, as the button says it; empty when no reason applies.
+QString unavailableReason(const QString &w_xszt, const QString &w_zt)
+{
+    if (w_xszt == QLatin1String("3"))
+        return QStringLiteral("售完");
+    if (w_zt == QLatin1String("2"))
+        return QStringLiteral("计划终止");
+    if (w_zt == QLatin1String("3"))
+        return QStringLiteral("计划失败");
+    return QString();
+}
+
+// Grey, disabled, no telephone booking; widened when it says why, otherwise its title stays.
+ButtonLook unavailableLook(const QString &reason, const QString &currentTitle)
+{
+    ButtonLook look;
+    look.telephoneVisible = false;
+    look.fullWidth = !reason.isEmpty();
+    look.title = reason.isEmpty() ? currentTitle : reason;
+    return look;
+}
+
+ButtonLook bookableLook()
+{
+    ButtonLook look;
+    look.title = QStringLiteral("立即预约");
+    look.blue = true;
+    look.enabled = true;
+    return look;
+}
+
+} // namespace
 
 bool isBookable(const QString &w_xszt, const QString &w_zt)
 {
@@ -26,26 +61,30 @@ ButtonLook buttonLook(const QString &w_xszt, const QString &w_zt, Enquiry state,
     if (isBookable(w_xszt, w_zt)) {
         if (state == Enquiry::Processing)
             return processingLook();
-        ButtonLook look;
-        look.title = QStringLiteral("立即预约");
-        look.blue = true;
+        ButtonLook look = bookableLook();
         look.enabled = state != Enquiry::Failed;
         return look;
     }
-    ButtonLook look;
-    look.telephoneVisible = false;
-    look.fullWidth = true;
-    if (w_xszt == QLatin1String("3")) {
-        look.title = QStringLiteral("售完");
-    } else if (w_zt == QLatin1String("2")) {
-        look.title = QStringLiteral("计划终止");
-    } else if (w_zt == QLatin1String("3")) {
-        look.title = QStringLiteral("计划失败");
-    } else {
-        look.title = currentTitle;
-        look.fullWidth = false;
-    }
-    return look;
+    return unavailableLook(unavailableReason(w_xszt, w_zt), currentTitle);
+}
+
+bool isTrustBookable(const QString &w_xszt, const QString &w_zt)
+{
+    const bool normal = w_zt == QLatin1String("0") || w_zt == QLatin1String("1");
+    return normal && w_xszt == QLatin1String("1");
+}
+
+ButtonLook trustButtonLook(const QString &w_xszt, const QString &w_zt, const QString &currentTitle)
+{
+    if (isTrustBookable(w_xszt, w_zt))
+        return bookableLook();
+    const QString reason = w_xszt == QLatin1String("2") ? QStringLiteral("存续中") : unavailableReason(w_xszt, w_zt);
+    return unavailableLook(reason, currentTitle);
+}
+
+QString telephoneBookingTitle()
+{
+    return QStringLiteral("立即拨打%1预约产品").arg(AppConfig::hotlineDisplay());
 }
 
 Check checkForm(const QString &amount, const QString &phone, const QString &w_qdje, bool checkStartingAmount)

@@ -25,6 +25,14 @@ ButtonLook buttonLook(const QString &w_xszt, const QString &w_zt, Enquiry state,
 // The button once a booking has been sent and accepted, or is being processed.
 ButtonLook processingLook();
 
+// The securities-trust detail's rules: a trust is booked only while on sale ("1") with a
+// normal plan; one open for booking ("2") is already running ("存续中").
+bool isTrustBookable(const QString &w_xszt, const QString &w_zt);
+ButtonLook trustButtonLook(const QString &w_xszt, const QString &w_zt, const QString &currentTitle);
+
+// The question before calling the hotline to book: "立即拨打<hotline>预约产品".
+QString telephoneBookingTitle();
+
 struct Check
 {
     enum class Result { Ok, Alert, Toast };

@@ -1,12 +1,15 @@
 #include "BookingForm.h"
 
 #include "AlertController.h"
-#include "Booking.h"
+#include "BaseNavigationViewController.h"
+#include "LoginViewController.h"
 #include "RootViewController.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 
 void BookingForm::decorate(QLineEdit *field, const QString &caption, int maxLength)
 {
@@ -25,30 +28,79 @@ void BookingForm::decorate(QLineEdit *field, const QString &caption, int maxLeng
 
 void BookingForm::show(RootViewController *screen, const QString &w_qdje, bool checkStartingAmount, Submit submit)
 {
+    present(screen, w_qdje, Style{true, checkStartingAmount, false}, std::move(submit));
+}
+
+void BookingForm::showAsTyped(RootViewController *screen, Submit submit)
+{
+    present(screen, QString(), Style{false, false, true}, std::move(submit));
+}
+
+void BookingForm::present(RootViewController *screen, const QString &w_qdje, Style style,
+                          Submit submit)
+{
     auto *alert = new AlertController(screen, QStringLiteral("请填写预约信息"), QString());
-    QLineEdit *amount = alert->addTextField(
-        [](QLineEdit *f) { decorate(f, QStringLiteral("预约金额(万元)"), Booking::kAmountMaxLength); });
-    QLineEdit *phone = alert->addTextField(
-        [](QLineEdit *f) { decorate(f, QStringLiteral("预约电话"), Booking::kPhoneMaxLength); });
+    const auto field = [style](const QString &caption, int maxLength) {
+        return [style, caption, maxLength](QLineEdit *f) {
+            if (style.captions) {
+                decorate(f, caption, maxLength);
+            } else {
+                f->setInputMethodHints(Qt::ImhDigitsOnly);
+                f->setPlaceholderText(caption);
+            }
+        };
+    };
+    QLineEdit *amount =
+        alert->addTextField(field(QStringLiteral("预约金额(万元)"), Booking::kAmountMaxLength));
+    QLineEdit *phone =
+        alert->addTextField(field(QStringLiteral("预约电话"), Booking::kPhoneMaxLength));
     QPointer<RootViewController> guard(screen);
-    alert->addAction(QStringLiteral("立即预约"), AlertController::ActionStyle::Default,
-                     [guard, amount, phone, w_qdje, checkStartingAmount, submit]() {
-                         if (!guard)
-                             return;
-                         const Booking::Check check =
-                             Booking::checkForm(amount->text(), phone->text(), w_qdje, checkStartingAmount);
-                         switch (check.result) {
-                         case Booking::Check::Result::Alert:
-                             guard->createUIAlertControllerWithNSString(check.message);
-                             break;
-                         case Booking::Check::Result::Toast:
-                             guard->showToast(check.message, 1.5);
-                             break;
-                         case Booking::Check::Result::Ok:
-                             submit(QString::number(check.yyje), phone->text());
-                             break;
-                         }
-                     });
+    alert->addAction(
+        QStringLiteral("立即预约"), AlertController::ActionStyle::Default,
+        [guard, amount, phone, w_qdje, style, submit]() {
+            if (!guard)
+                return;
+            const Booking::Check check = Booking::checkForm(amount->text(), phone->text(), w_qdje,
+                                                            style.checkStartingAmount);
+            switch (check.result) {
+            case Booking::Check::Result::Alert:
+                guard->createUIAlertControllerWithNSString(check.message);
+                break;
+            case Booking::Check::Result::Toast:
+                guard->showToast(check.message, 1.5);
+                break;
+            case Booking::Check::Result::Ok:
+                submit(style.amountAsTyped ? amount->text() : QString::number(check.yyje),
+                       phone->text());
+                break;
+            }
+        });
     alert->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
     alert->show();
+}
+
+void BookingForm::askToSignIn(RootViewController *screen)
+{
+    auto *question =
+        new AlertController(screen, QStringLiteral("您尚未登录，是否现在登录！"), QString());
+    QPointer<RootViewController> guard(screen);
+    question->addAction(QStringLiteral("确定"), AlertController::ActionStyle::Default, [guard]() {
+        if (guard && guard->navigationController())
+            guard->navigationController()->pushViewController(new LoginViewController, true);
+    });
+    question->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
+    question->show();
+}
+
+void BookingForm::applyLook(const Booking::ButtonLook &look, QPushButton *button,
+                            QPushButton *telephone, QWidget *bar, int barHeight)
+{
+    button->setText(look.title);
+    button->setEnabled(look.enabled);
+    button->setProperty("usable", look.blue);
+    // The style sheet picks the colour from "usable"; re-polish so it does.
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+    telephone->setVisible(look.telephoneVisible);
+    bar->setFixedHeight(look.fullWidth ? 80 : barHeight);
 }

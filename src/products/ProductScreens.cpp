@@ -6,10 +6,28 @@
 #include "QZMoreDetailViewController.h"
 #include "QZProductViewController.h"
 #include "QZTrustClassViewController.h"
+#include "QZTrustDetailViewController.h"
+#include "RecordMapper.h"
 #include "ScreenRegistry.h"
 #include "TrustClassDetailViewController.h"
 #include "TrustHYViewController.h"
+#include "TrustHistoryViewController.h"
 #include "TrustViewController.h"
+
+namespace {
+
+// The history's records can be given by name too: a JSON array of net-value records.
+void registerNetValueListConversion()
+{
+    QMetaType::registerConverter<QVariantList, QList<NetProductModel>>([](const QVariantList &list) {
+        QList<NetProductModel> records;
+        for (const QVariant &record : list)
+            records.append(RecordMapper::map<NetProductModel>(QJsonObject::fromVariantMap(record.toMap())));
+        return records;
+    });
+}
+
+} // namespace
 
 void registerProductScreens()
 {
@@ -23,4 +41,8 @@ void registerProductScreens()
     registry.add(QStringLiteral("QZTrustClassViewController"), [] { return new QZTrustClassViewController; });
     registry.add(QStringLiteral("TrustClassDetailViewController"), [] { return new TrustClassDetailViewController; });
     registry.add(QStringLiteral("TrustHYViewController"), [] { return new TrustHYViewController; });
+    registry.add(QStringLiteral("QZTrustDetailViewController"), [] { return new QZTrustDetailViewController; });
+    registry.add(QStringLiteral("TrustHistoryViewController"), [] { return new TrustHistoryViewController; });
+    if (!QMetaType::hasRegisteredConverterFunction<QVariantList, QList<NetProductModel>>())
+        registerNetValueListConversion();
 }

@@ -52,6 +52,25 @@ QString issueSize(const QString &w_xtgm)
     return TextValue::format("%d万元", TextValue::intValue(w_xtgm) / kTenThousand);
 }
 
+QString trustIssueSize(const QString &w_xtgm)
+{
+    const int size = TextValue::intValue(w_xtgm);
+    const double tenThousands = TextValue::doubleValue(w_xtgm) / kTenThousand;
+    if (size > 9999 && size % kTenThousand == 0)
+        return TextValue::format("%.f万元", tenThousands);
+    if (size > 9999)
+        return TextValue::format("%.4f万元", tenThousands);
+    return TextValue::format("%d元", size);
+}
+
+QString trustStartAmount(const QString &w_qdje)
+{
+    const int value = TextValue::intValue(w_qdje);
+    if (value > 9999)
+        return TextValue::format("%d万元", value / kTenThousand);
+    return TextValue::format("%lld元", TextValue::integerValue(w_qdje));
+}
+
 QString fundUse(const QString &w_zjyt)
 {
     static const QHash<QString, QString> labels = {

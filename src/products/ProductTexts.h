@@ -21,6 +21,12 @@ QString trustListStartAmount(const QString &w_qdje);
 QString detailStartAmount(const QString &w_qdje);
 // "%d万元" of the issue size, remainder dropped.
 QString issueSize(const QString &w_xtgm);
+// Securities-trust detail (fxgm): whole ten-thousands "%.f万元", other sizes from ten thousand
+// up "%.4f万元", smaller ones "%d元" (3000000 "300万元", 12345 "1.2345万元", 9999 "9999元").
+QString trustIssueSize(const QString &w_xtgm);
+// Securities-trust detail: above 9999 whole ten-thousands "%d万元", otherwise the integer
+// value "%ld元".
+QString trustStartAmount(const QString &w_qdje);
 // Labels of the use-of-funds and risk-control codes; empty for an unknown code.
 QString fundUse(const QString &w_zjyt);
 QString riskControl(const QString &w_fxkzcs);

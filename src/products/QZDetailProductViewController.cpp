@@ -3,20 +3,16 @@
 #include "ui_QZDetailProductViewController.h"
 
 #include "AlertController.h"
-#include "AppConfig.h"
 #include "AppointmentModel.h"
 #include "BaseNavigationViewController.h"
 #include "BookingForm.h"
 #include "Constant.h"
 #include "FunctionCodes.h"
-#include "LoginViewController.h"
 #include "NotificationCenter.h"
 #include "ProductTexts.h"
 #include "QZDetailProductTableViewCell.h"
 #include "QZMoreDetailViewController.h"
 #include "Telephone.h"
-
-#include <QStyle>
 
 namespace {
 
@@ -120,24 +116,13 @@ void QZDetailProductViewController::changeProduceBuyAbleState()
 
 void QZDetailProductViewController::applyLook(const Booking::ButtonLook &look)
 {
-    QPushButton *button = m_ui->yuyueButton;
-    button->setText(look.title);
-    button->setEnabled(look.enabled);
-    button->setProperty("usable", look.blue);
-    button->style()->unpolish(button);
-    button->style()->polish(button);
-    m_ui->teleyuyueButton->setVisible(look.telephoneVisible);
-    m_ui->bottomBar->setFixedHeight(look.fullWidth ? 80 : 50);
+    BookingForm::applyLook(look, m_ui->yuyueButton, m_ui->teleyuyueButton, m_ui->bottomBar, 50);
 }
 
 void QZDetailProductViewController::yuyueClick()
 {
     if (!Constant::shareConstant()->currentUser()) {
-        auto *question = new AlertController(this, QStringLiteral("您尚未登录，是否现在登录！"), QString());
-        question->addAction(QStringLiteral("确定"), AlertController::ActionStyle::Default,
-                            [this]() { navigationController()->pushViewController(new LoginViewController, true); });
-        question->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
-        question->show();
+        BookingForm::askToSignIn(this);
         return;
     }
     BookingForm::show(this, m_model.w_qdje, true,
@@ -159,7 +144,7 @@ void QZDetailProductViewController::book(const QString &yyje, const QString &pho
 
 void QZDetailProductViewController::teleyuyueClcik()
 {
-    Telephone::askToCallHotline(this, QStringLiteral("立即拨打%1预约产品").arg(AppConfig::hotlineDisplay()));
+    Telephone::askToCallHotline(this, Booking::telephoneBookingTitle());
 }
 
 void QZDetailProductViewController::nextClick()
