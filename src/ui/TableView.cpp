@@ -418,14 +418,22 @@ void TableView::tapRowAtIndexPath(const IndexPath &indexPath)
 
 void TableView::scrollToRowAtIndexPath(const IndexPath &indexPath)
 {
-    const QRect r = rectForRowAtIndexPath(indexPath);
-    if (r.isNull())
-        return;
-    const int value = verticalScrollBar()->value();
-    if (r.top() < value)
-        verticalScrollBar()->setValue(r.top());
-    else if (r.bottom() > value + viewport()->height())
-        verticalScrollBar()->setValue(r.bottom() - viewport()->height() + 1);
+    // Rows that size themselves grow once shown, moving the target: settle in a few passes.
+    for (int pass = 0; pass < 8; ++pass) {
+        const QRect r = rectForRowAtIndexPath(indexPath);
+        if (r.isNull())
+            return;
+        const int value = verticalScrollBar()->value();
+        int wanted = value;
+        if (r.top() < value)
+            wanted = r.top();
+        else if (r.bottom() > value + viewport()->height())
+            wanted = r.bottom() - viewport()->height() + 1;
+        const bool atEnd = wanted > verticalScrollBar()->maximum() && value == verticalScrollBar()->maximum();
+        if (wanted == value || atEnd)
+            return;
+        verticalScrollBar()->setValue(wanted);
+    }
 }
 
 void TableView::resizeEvent(QResizeEvent *event)

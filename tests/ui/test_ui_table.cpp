@@ -88,6 +88,19 @@ private slots:
         QCOMPARE(m_table->rectForRowAtIndexPath({0, 1}).top(), 90);
     }
 
+    void scrollingToAFarSelfSizingRowShowsIt()
+    {
+        m_list.rows = 200;
+        m_list.tallEveryTenth = true;
+        m_table->setRowHeight(TableView::kAutomaticDimension);
+        m_table->setEstimatedRowHeight(44);
+        m_table->reloadData();
+        m_table->scrollToRowAtIndexPath({0, 150});
+        TableViewCell *cell = m_table->cellForRowAtIndexPath({0, 150});
+        QVERIFY(cell);
+        QVERIFY(m_table->viewport()->rect().contains(cell->geometry()));
+    }
+
     void tapSelectsTheRowUnderTheFinger()
     {
         m_list.rows = 20;
