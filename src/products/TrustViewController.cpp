@@ -74,7 +74,7 @@ TableViewCell *TrustViewController::cellForRowAtIndexPath(TableView *tableView, 
 void TrustViewController::didSelectRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
 {
     tableView->deselectRowAtIndexPath(indexPath, true);
-    // The trust detail registers itself once it is built; until then a row opens nothing.
+    // Made through the registry, which fills the detail's jzmodel from the record.
     QString error;
     ViewController *detail = ScreenRegistry::instance().create(
         QStringLiteral("QZTrustDetailViewController"),
