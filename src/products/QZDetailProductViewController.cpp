@@ -51,7 +51,9 @@ void QZDetailProductViewController::viewDidLoad()
 
 void QZDetailProductViewController::viewWillAppear(bool)
 {
-    if (Constant::shareConstant()->IsLogin())
+    // The first appearance follows the enquiry viewDidLoad has just sent; asking twice
+    // would only stack two network alerts when the gateway is unreachable.
+    if (Constant::shareConstant()->IsLogin() && appearanceCount() > 1)
         initUserData();
     changeProduceBuyAbleState();
 }

@@ -60,7 +60,8 @@ void QZTrustDetailViewController::viewDidLoad()
 
 void QZTrustDetailViewController::viewWillAppear(bool)
 {
-    if (Constant::shareConstant()->IsLogin())
+    // The first appearance follows the request viewDidLoad has just sent.
+    if (Constant::shareConstant()->IsLogin() && appearanceCount() > 1)
         initjzData();
     changeProduceBuyAbleState();
 }

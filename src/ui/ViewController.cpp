@@ -43,6 +43,7 @@ void ViewController::setNavigationController(BaseNavigationViewController *contr
 void ViewController::beginAppearance(bool animated)
 {
     loadViewIfNeeded();
+    ++m_appearances;
     viewWillAppear(animated);
     if (ViewController *child = visibleChild())
         child->beginAppearance(animated);

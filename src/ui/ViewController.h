@@ -42,6 +42,8 @@ public:
     void beginDisappearance(bool animated);
     void endDisappearance(bool animated);
     bool isAppeared() const { return m_appeared; }
+    // How many times the screen has begun to appear, this time included.
+    int appearanceCount() const { return m_appearances; }
 
 protected:
     virtual void viewDidLoad() {}
@@ -60,4 +62,5 @@ private:
     QPointer<ViewController> m_presenting;
     bool m_viewLoaded = false;
     bool m_appeared = false;
+    int m_appearances = 0;
 };

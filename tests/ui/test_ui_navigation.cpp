@@ -89,6 +89,7 @@ private slots:
         QTRY_VERIFY(guard.isNull());
         QCOMPARE(nav->viewControllers().size(), 1);
         QVERIFY(nav->popViewControllerAnimated(true) == nullptr); // the root stays
+        QCOMPARE(nav->topViewController()->appearanceCount(), 2); // shown, then shown again
     }
 
     void popToRootReleasesEveryScreenAbove()
