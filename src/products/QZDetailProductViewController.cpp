@@ -171,10 +171,7 @@ int QZDetailProductViewController::numberOfRowsInSection(TableView *, int)
 
 TableViewCell *QZDetailProductViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
 {
-    auto *cell = static_cast<QZDetailProductTableViewCell *>(
-        tableView->dequeueReusableCellWithIdentifier(QZDetailProductTableViewCell::kReuseIdentifier));
-    if (!cell)
-        cell = new QZDetailProductTableViewCell;
+    auto *cell = tableView->dequeueReusableCell<QZDetailProductTableViewCell>();
     cell->nextButton()->disconnect(this);
     if (indexPath.row == 0) {
         cell->showHeading(QStringLiteral("产品要素"), false);

@@ -80,10 +80,7 @@ int QZMoreDetailViewController::numberOfRowsInSection(TableView *, int)
 
 TableViewCell *QZMoreDetailViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
 {
-    auto *cell = static_cast<QZMoreDetailTableViewCell *>(
-        tableView->dequeueReusableCellWithIdentifier(QZMoreDetailTableViewCell::kReuseIdentifier));
-    if (!cell)
-        cell = new QZMoreDetailTableViewCell;
+    auto *cell = tableView->dequeueReusableCell<QZMoreDetailTableViewCell>();
     cell->show(m_announcements.at(indexPath.row));
     return cell;
 }

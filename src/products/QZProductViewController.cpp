@@ -52,10 +52,7 @@ int QZProductViewController::numberOfRowsInSection(TableView *, int)
 
 TableViewCell *QZProductViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
 {
-    auto *cell = static_cast<QZProductTableViewCell *>(
-        tableView->dequeueReusableCellWithIdentifier(QZProductTableViewCell::kReuseIdentifier));
-    if (!cell)
-        cell = new QZProductTableViewCell;
+    auto *cell = tableView->dequeueReusableCell<QZProductTableViewCell>();
     cell->show(m_products->records().at(indexPath.row));
     return cell;
 }

@@ -13,7 +13,6 @@
 #include <QPushButton>
 
 namespace {
-const QString kCellId = QStringLiteral("classroom");
 constexpr int kNextButtonTagBase = 10010;
 } // namespace
 
@@ -80,9 +79,7 @@ int QZTrustClassViewController::numberOfRowsInSection(TableView *, int)
 
 TableViewCell *QZTrustClassViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
 {
-    auto *cell = static_cast<QZHelpTableViewCell *>(tableView->dequeueReusableCellWithIdentifier(kCellId));
-    if (!cell)
-        cell = new QZHelpTableViewCell(kCellId);
+    auto *cell = tableView->dequeueReusableCell<QZHelpTableViewCell>();
     cell->setBackgroundColor(UiColor::background());
     cell->nameLabel()->setText(m_dataArray.at(indexPath.row));
     QPushButton *next = cell->nextButton();

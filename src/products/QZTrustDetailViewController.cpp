@@ -217,11 +217,7 @@ int QZTrustDetailViewController::numberOfRowsInSection(TableView *, int)
 TableViewCell *QZTrustDetailViewController::cellForRowAtIndexPath(TableView *tableView,
                                                                   const IndexPath &indexPath)
 {
-    auto *cell =
-        static_cast<QZDetailProductTableViewCell *>(tableView->dequeueReusableCellWithIdentifier(
-            QZDetailProductTableViewCell::kReuseIdentifier));
-    if (!cell)
-        cell = new QZDetailProductTableViewCell;
+    auto *cell = tableView->dequeueReusableCell<QZDetailProductTableViewCell>();
     if (indexPath.row == 0) {
         cell->showHeading(QStringLiteral("产品要素"), false);
     } else {

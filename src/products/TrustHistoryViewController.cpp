@@ -46,10 +46,7 @@ int TrustHistoryViewController::numberOfRowsInSection(TableView *, int)
 TableViewCell *TrustHistoryViewController::cellForRowAtIndexPath(TableView *tableView,
                                                                  const IndexPath &indexPath)
 {
-    auto *cell = static_cast<TrustHistoryTableViewCell *>(
-        tableView->dequeueReusableCellWithIdentifier(TrustHistoryTableViewCell::kReuseIdentifier));
-    if (!cell)
-        cell = new TrustHistoryTableViewCell;
+    auto *cell = tableView->dequeueReusableCell<TrustHistoryTableViewCell>();
     // Newest first: the records arrive oldest first.
     cell->show(m_jzDataArray.at(m_jzDataArray.size() - 1 - indexPath.row));
     return cell;

@@ -63,10 +63,7 @@ int TrustViewController::numberOfRowsInSection(TableView *, int)
 
 TableViewCell *TrustViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
 {
-    auto *cell = static_cast<TrustTableViewCell *>(
-        tableView->dequeueReusableCellWithIdentifier(TrustTableViewCell::kReuseIdentifier));
-    if (!cell)
-        cell = new TrustTableViewCell;
+    auto *cell = tableView->dequeueReusableCell<TrustTableViewCell>();
     cell->show(m_trusts->records().at(indexPath.row));
     return cell;
 }

@@ -28,7 +28,6 @@ constexpr HelpEntry kEntries[] = {
     {"怎样退出登录？", "logout"},
 };
 
-const QString kCellId = QStringLiteral("help");
 
 } // namespace
 
@@ -71,9 +70,7 @@ int QZViewController::numberOfRowsInSection(TableView *, int)
 
 TableViewCell *QZViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
 {
-    auto *cell = static_cast<QZHelpTableViewCell *>(tableView->dequeueReusableCellWithIdentifier(kCellId));
-    if (!cell)
-        cell = new QZHelpTableViewCell(kCellId);
+    auto *cell = tableView->dequeueReusableCell<QZHelpTableViewCell>();
     cell->nameLabel()->setText(QString::fromUtf8(kEntries[indexPath.row].question));
     cell->nextButton()->disconnect(this);
     const int row = indexPath.row;

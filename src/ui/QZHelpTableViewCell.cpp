@@ -2,8 +2,10 @@
 
 #include "ui_QZHelpTableViewCell.h"
 
-QZHelpTableViewCell::QZHelpTableViewCell(const QString &reuseIdentifier, QWidget *parent)
-    : TableViewCell(reuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::QZHelpTableViewCell)
+const QString QZHelpTableViewCell::kReuseIdentifier = QStringLiteral("help");
+
+QZHelpTableViewCell::QZHelpTableViewCell(QWidget *parent)
+    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::QZHelpTableViewCell)
 {
     m_ui->setupUi(this);
 }

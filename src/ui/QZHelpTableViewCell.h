@@ -15,7 +15,9 @@ class QZHelpTableViewCell : public TableViewCell
     Q_OBJECT
 
 public:
-    explicit QZHelpTableViewCell(const QString &reuseIdentifier, QWidget *parent = nullptr);
+    static const QString kReuseIdentifier;
+
+    explicit QZHelpTableViewCell(QWidget *parent = nullptr);
     ~QZHelpTableViewCell() override;
 
     QLabel *nameLabel() const;

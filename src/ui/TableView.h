@@ -74,6 +74,14 @@ public:
 
     void reloadData();
     TableViewCell *dequeueReusableCellWithIdentifier(const QString &identifier);
+    // A cell to fill: one waiting for reuse under its class's kReuseIdentifier, or a new one.
+    template <class Cell>
+    Cell *dequeueReusableCell()
+    {
+        if (TableViewCell *cell = dequeueReusableCellWithIdentifier(Cell::kReuseIdentifier))
+            return static_cast<Cell *>(cell);
+        return new Cell;
+    }
 
     int numberOfSections() const { return int(m_sections.size()); }
     int numberOfRowsInSection(int section) const;
