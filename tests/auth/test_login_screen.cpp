@@ -11,6 +11,7 @@
 #include "RootViewController.h"
 #include "ScreenRegistry.h"
 #include "SessionStore.h"
+#include "RequestSpy.h"
 #include "TestGateway.h"
 #include "Toast.h"
 #include "UserDefaults.h"
@@ -27,30 +28,6 @@
 namespace {
 
 const QString kSignIn = QStringLiteral("168000");
-
-struct Sent
-{
-    QJsonObject params;
-    QJsonObject paramsExt;
-};
-
-QList<Sent> sentWith(const QSignalSpy &spy, const QString &code)
-{
-    QList<Sent> out;
-    for (const QList<QVariant> &call : spy) {
-        if (call.at(0).toString() == code)
-            out.append({call.at(1).toJsonObject(), call.at(2).toJsonObject()});
-    }
-    return out;
-}
-
-QStringList postedNames(const QSignalSpy &spy)
-{
-    QStringList names;
-    for (const QList<QVariant> &call : spy)
-        names.append(call.at(0).toString());
-    return names;
-}
 
 // Stand-ins for the registration and recovery screens, which only have to be opened here.
 class RegistrationStub : public RootViewController
@@ -172,7 +149,7 @@ private slots:
         type(passwordField(login), "abc123");
         tapSignIn(login);
         QTRY_COMPARE(sentWith(requests, kSignIn).size(), 1);
-        const Sent sent = sentWith(requests, kSignIn).first();
+        const SentRequest sent = sentWith(requests, kSignIn).first();
         QCOMPARE(sent.params.value("zjlx").toString(), QString("P"));
         QCOMPARE(sent.params.value("zjhm").toString(), QString("E12345678"));
         QCOMPARE(AES256::AES256DecryptWithCiphertext(sent.params.value("khmm").toString()),

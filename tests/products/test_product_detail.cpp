@@ -19,6 +19,7 @@
 #include "TableView.h"
 #include "TableViewCell.h"
 #include "Telephone.h"
+#include "RequestSpy.h"
 #include "TestGateway.h"
 #include "Toast.h"
 #include "WebView.h"
@@ -69,30 +70,6 @@ private:
     static inline int s_count = 0;
     static inline QtMessageHandler s_previous = nullptr;
 };
-
-struct Sent
-{
-    QJsonObject params;
-    QJsonObject paramsExt;
-};
-
-QList<Sent> sentWith(const QSignalSpy &spy, const QString &code)
-{
-    QList<Sent> out;
-    for (const QList<QVariant> &call : spy) {
-        if (call.at(0).toString() == code)
-            out.append({call.at(1).toJsonObject(), call.at(2).toJsonObject()});
-    }
-    return out;
-}
-
-QStringList postedNames(const QSignalSpy &spy)
-{
-    QStringList names;
-    for (const QList<QVariant> &call : spy)
-        names.append(call.at(0).toString());
-    return names;
-}
 
 } // namespace
 
@@ -266,7 +243,7 @@ private slots:
             QTRY_COMPARE(detail->state(), state);
             // The enquiry of the screen's first showing and of each appearance.
             QTRY_VERIFY(!NetworkActivityIndicator::instance()->isVisible());
-            const QList<Sent> sent = sentWith(*m_requests, kBookings);
+            const QList<SentRequest> sent = sentWith(*m_requests, kBookings);
             QVERIFY(!sent.isEmpty());
             QCOMPARE(sent.first().params,
                      (QJsonObject{{"khbh", kCustomer1}, {"cpdm", code}, {"yyzt", "1,2"}}));
@@ -347,7 +324,7 @@ private slots:
         QVERIFY(form->tapAction("立即预约"));
 
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
-        const Sent sent = sentWith(*m_requests, kBookingAction).first();
+        const SentRequest sent = sentWith(*m_requests, kBookingAction).first();
         QCOMPARE(sent.params, (QJsonObject{{"action", "A"},
                                            {"khbh", kCustomer1},
                                            {"cpdm", "CL001"},
@@ -613,7 +590,7 @@ private slots:
             signIn(kCustomer1);
         QZMoreDetailViewController *more = openMore("CL001", belongto);
         QTRY_COMPARE(sentWith(*m_requests, kAnnouncements).size(), 1);
-        const Sent sent = sentWith(*m_requests, kAnnouncements).first();
+        const SentRequest sent = sentWith(*m_requests, kAnnouncements).first();
         QCOMPARE(sent.params, (QJsonObject{{"prod_code", "CL001"},
                                            {"is_display", "1"},
                                            {"status", "1"},

@@ -13,6 +13,7 @@
 #include "ScreenRegistry.h"
 #include "TableView.h"
 #include "TableViewCell.h"
+#include "RequestSpy.h"
 #include "TestGateway.h"
 #include "Toast.h"
 #include "TrustClassDetailViewController.h"
@@ -31,22 +32,6 @@ namespace {
 const QString kHotProducts = QStringLiteral("164021");
 const QString kTrustProducts = QStringLiteral("164000");
 const QString kNoMore = QStringLiteral("没有更多数据了！");
-
-struct Sent
-{
-    QJsonObject params;
-    QJsonObject paramsExt;
-};
-
-QList<Sent> sentWith(const QSignalSpy &spy, const QString &code)
-{
-    QList<Sent> out;
-    for (const QList<QVariant> &call : spy) {
-        if (call.at(0).toString() == code)
-            out.append({call.at(1).toJsonObject(), call.at(2).toJsonObject()});
-    }
-    return out;
-}
 
 QJsonObject paging(const QString &offset, bool withOrder)
 {
@@ -122,7 +107,7 @@ private slots:
         QZProductViewController *products = openProducts();
         QCOMPARE(products->title(), QString("热销产品"));
         QTRY_COMPARE(rows(products), 10);
-        const QList<Sent> sent = sentWith(*m_requests, kHotProducts);
+        const QList<SentRequest> sent = sentWith(*m_requests, kHotProducts);
         QCOMPARE(sent.size(), 1);
         QCOMPARE(sent.first().params, (QJsonObject{{"w_sfxs", "1"}}));
         QCOMPARE(sent.first().paramsExt, paging("0", true));
@@ -144,7 +129,7 @@ private slots:
             footer->beginRefreshing();
             QVERIFY(!footer->isRefreshing()); // ended as soon as the request is out
             QTRY_COMPARE(rows(products), held.at(i));
-            const QList<Sent> sent = sentWith(*m_requests, kHotProducts);
+            const QList<SentRequest> sent = sentWith(*m_requests, kHotProducts);
             QCOMPARE(sent.size(), i + 2);
             QCOMPARE(sent.last().params, (QJsonObject{{"w_sfxs", "1"}}));
             QCOMPARE(sent.last().paramsExt, paging(QString::number(10 * (i + 1)), true));
@@ -255,7 +240,7 @@ private slots:
         QCOMPARE(trusts->title(), QString("证券信托产品"));
         QTRY_COMPARE(rows(trusts), 10);
         const QJsonObject filters{{"w_cplx", "2"}, {"w_sfxs", "1"}, {"w_zt", "1"}};
-        QList<Sent> sent = sentWith(*m_requests, kTrustProducts);
+        QList<SentRequest> sent = sentWith(*m_requests, kTrustProducts);
         QCOMPARE(sent.size(), 1);
         QCOMPARE(sent.first().params, filters);
         QCOMPARE(sent.first().paramsExt, paging("0", true));

@@ -20,6 +20,7 @@
 #include "TableView.h"
 #include "TableViewCell.h"
 #include "Telephone.h"
+#include "RequestSpy.h"
 #include "TestGateway.h"
 #include "Toast.h"
 #include "TrustHistoryViewController.h"
@@ -41,16 +42,6 @@ const QString kNetValues = QStringLiteral("164012");
 const QString kBookingAction = QStringLiteral("166003");
 const QString kNoNetwork = QStringLiteral("您还没有连接到网络");
 const QString kCustomer1 = QStringLiteral("100001");
-
-QList<QJsonObject> sentWith(const QSignalSpy &spy, const QString &code, int column = 1)
-{
-    QList<QJsonObject> out;
-    for (const QList<QVariant> &call : spy) {
-        if (call.at(0).toString() == code)
-            out.append(call.at(column).toJsonObject());
-    }
-    return out;
-}
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
 {
@@ -131,10 +122,10 @@ private slots:
         QVERIFY(!table->indexPathForSelectedRow());
         QCOMPARE(m_nav->topViewController(), detail);
 
-        const QList<QJsonObject> params = sentWith(*m_requests, kNetValues);
-        QCOMPARE(params.size(), 1);
-        QCOMPARE(params.first(), (QJsonObject{{"w_cpdm", "ZQ001"}}));
-        QCOMPARE(sentWith(*m_requests, kNetValues, 2).first(),
+        const QList<SentRequest> sent = sentWith(*m_requests, kNetValues);
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent.first().params, (QJsonObject{{"w_cpdm", "ZQ001"}}));
+        QCOMPARE(sent.first().paramsExt,
                  (QJsonObject{{"row_count", "1000"},
                               {"row_offset", "0"},
                               {"orderby", QJsonObject{{"w_jzrq", "asc"}}}}));
@@ -431,7 +422,7 @@ private slots:
         QVERIFY(form->tapAction("立即预约"));
 
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
-        QCOMPARE(sentWith(*m_requests, kBookingAction).first(),
+        QCOMPARE(sentWith(*m_requests, kBookingAction).first().params,
                  (QJsonObject{{"action", "A"},
                               {"khbh", kCustomer1},
                               {"cpdm", "ZQ001"},
@@ -442,7 +433,7 @@ private slots:
                               {"back_content", ""},
                               {"yysj", ""},
                               {"id", ""}}));
-        QCOMPARE(sentWith(*m_requests, kBookingAction, 2).first(), QJsonObject());
+        QCOMPARE(sentWith(*m_requests, kBookingAction).first().paramsExt, QJsonObject());
         QTRY_VERIFY(toastTexts().contains("产品预约成功"));
         QCOMPARE(m_toasts->last().at(1).toDouble(), 0.25);
         // The button stays as it was.
