@@ -19,6 +19,7 @@
 #include "TableView.h"
 #include "TableViewCell.h"
 #include "Telephone.h"
+#include "BookingFormDriver.h"
 #include "RequestSpy.h"
 #include "TestGateway.h"
 #include "Toast.h"
@@ -320,7 +321,7 @@ private slots:
 
         AlertController *form = openForm(detail);
         QVERIFY(form);
-        fillForm(form, "100", "13812345678");
+        BookingFormDriver::fill(form, "100", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
 
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
@@ -374,7 +375,7 @@ private slots:
                              &NetworkActivityIndicator::visibilityChanged);
 
         AlertController *form = openForm(detail);
-        fillForm(form, "4", "13812345678");
+        BookingFormDriver::fill(form, "4", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
         QCOMPARE(m_toasts->size(), 1);
         QCOMPARE(m_toasts->first().at(0).toString(), QString("您的预约金额小于认购起点(5万元)"));
@@ -384,7 +385,7 @@ private slots:
         QCOMPARE(yuyue(detail)->text(), QString("立即预约"));
 
         form = openForm(detail);
-        fillForm(form, "5", "13812345678");
+        BookingFormDriver::fill(form, "5", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
         QCOMPARE(sentWith(*m_requests, kBookingAction).first().params.value("yyje").toString(),
@@ -420,7 +421,7 @@ private slots:
         QSignalSpy indicator(NetworkActivityIndicator::instance(),
                              &NetworkActivityIndicator::visibilityChanged);
         AlertController *form = openForm(detail);
-        fillForm(form, amount, phone);
+        BookingFormDriver::fill(form, amount, phone);
         QVERIFY(form->tapAction("立即预约"));
         AlertController *message = AlertController::frontMost(m_window.get());
         QVERIFY(message);
@@ -465,7 +466,7 @@ private slots:
         QZDetailProductViewController *detail = openDetail("CL001");
         QTRY_COMPARE(detail->state(), Booking::Enquiry::NoOpenBooking);
         AlertController *form = openForm(detail);
-        fillForm(form, "100", "13812345678");
+        BookingFormDriver::fill(form, "100", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
         QTRY_VERIFY(AlertController::frontMost(m_window.get()));
@@ -483,7 +484,7 @@ private slots:
         QZDetailProductViewController *detail = openDetail("CL001");
         QTRY_COMPARE(detail->state(), Booking::Enquiry::NoOpenBooking);
         AlertController *form = openForm(detail);
-        fillForm(form, "100", "13812345678");
+        BookingFormDriver::fill(form, "100", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
         QTRY_VERIFY(AlertController::frontMost(m_window.get()));
         QCOMPARE(AlertController::frontMost(m_window.get())->message(), kNoNetwork);
@@ -765,22 +766,7 @@ private:
             open->tapAction(open->actionTitles().last());
         (void)QTest::qWaitFor([this]() { return !AlertController::frontMost(m_window.get()); },
                               5000);
-        QTest::mouseClick(yuyue(detail), Qt::LeftButton);
-        AlertController *form = AlertController::frontMost(m_window.get());
-        if (!form || form->title() != QStringLiteral("请填写预约信息") ||
-            form->textFields().size() != 2)
-            return nullptr;
-        return form;
-    }
-
-    static void fillForm(AlertController *form, const QString &amount, const QString &phone)
-    {
-        QLineEdit *amountField = form->textFields().at(0);
-        QLineEdit *phoneField = form->textFields().at(1);
-        amountField->setFocus();
-        QTest::keyClicks(amountField, amount);
-        phoneField->setFocus();
-        QTest::keyClicks(phoneField, phone);
+        return BookingFormDriver::open(m_window.get(), detail);
     }
 
     static QPushButton *yuyue(QWidget *detail)

@@ -20,6 +20,7 @@
 #include "TableView.h"
 #include "TableViewCell.h"
 #include "Telephone.h"
+#include "BookingFormDriver.h"
 #include "RequestSpy.h"
 #include "TestGateway.h"
 #include "Toast.h"
@@ -418,7 +419,7 @@ private slots:
         QVERIFY(form->textFields().at(0)->findChildren<QLabel *>().isEmpty());
         QCOMPARE(form->textFields().at(0)->maxLength(), QLineEdit().maxLength());
         // 50 is below the starting amount of 100万元, which is not checked here.
-        fillForm(form, "50", "13812345678");
+        BookingFormDriver::fill(form, "50", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
 
         QTRY_COMPARE(sentWith(*m_requests, kBookingAction).size(), 1);
@@ -467,7 +468,7 @@ private slots:
         QZTrustDetailViewController *detail = openLoaded(product("ZQ001"));
         AlertController *form = openForm(detail);
         QVERIFY(form);
-        fillForm(form, amount, phone);
+        BookingFormDriver::fill(form, amount, phone);
         QVERIFY(form->tapAction("立即预约"));
         AlertController *alert = AlertController::frontMost(m_window.get());
         QVERIFY(alert);
@@ -493,7 +494,7 @@ private slots:
                                       drop ? GatewayFault::drop() : GatewayFault::refuse(message));
         AlertController *form = openForm(detail);
         QVERIFY(form);
-        fillForm(form, "50", "13812345678");
+        BookingFormDriver::fill(form, "50", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
         QTRY_VERIFY(AlertController::frontMost(m_window.get()));
         QCOMPARE(AlertController::frontMost(m_window.get())->message(), message);
@@ -631,22 +632,7 @@ private:
 
     AlertController *openForm(QZTrustDetailViewController *detail)
     {
-        QTest::mouseClick(yuyue(detail), Qt::LeftButton);
-        AlertController *form = AlertController::frontMost(m_window.get());
-        if (!form || form->title() != QStringLiteral("请填写预约信息") ||
-            form->textFields().size() != 2)
-            return nullptr;
-        return form;
-    }
-
-    static void fillForm(AlertController *form, const QString &amount, const QString &phone)
-    {
-        QLineEdit *amountField = form->textFields().at(0);
-        QLineEdit *phoneField = form->textFields().at(1);
-        amountField->setFocus();
-        QTest::keyClicks(amountField, amount);
-        phoneField->setFocus();
-        QTest::keyClicks(phoneField, phone);
+        return BookingFormDriver::open(m_window.get(), detail);
     }
 
     QStringList toastTexts() const
