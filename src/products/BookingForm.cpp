@@ -11,13 +11,24 @@
 #include <QPushButton>
 #include <QStyle>
 
-void BookingForm::decorate(QLineEdit *field, const QString &caption, int maxLength)
+namespace BookingForm {
+namespace {
+
+struct Style
+{
+    bool captions; // captions inside the fields (else placeholders)
+    bool checkStartingAmount;
+    bool amountAsTyped; // send the amount as typed (else in yuan)
+};
+
+void decorate(QLineEdit *field, const QString &caption, int maxLength)
 {
     field->setInputMethodHints(Qt::ImhDigitsOnly);
     field->setMaxLength(maxLength);
     // The caption sits inside the field, on the right.
     auto *label = new QLabel(caption, field);
-    label->setStyleSheet(QStringLiteral("color: #cccccc; font-size: 12px; font-weight: bold; background: transparent;"));
+    label->setStyleSheet(QStringLiteral(
+        "color: #cccccc; font-size: 12px; font-weight: bold; background: transparent;"));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto *row = new QHBoxLayout(field);
     row->setContentsMargins(0, 0, 6, 0);
@@ -26,18 +37,7 @@ void BookingForm::decorate(QLineEdit *field, const QString &caption, int maxLeng
     field->setTextMargins(0, 0, label->sizeHint().width() + 6, 0);
 }
 
-void BookingForm::show(RootViewController *screen, const QString &w_qdje, bool checkStartingAmount, Submit submit)
-{
-    present(screen, w_qdje, Style{true, checkStartingAmount, false}, std::move(submit));
-}
-
-void BookingForm::showAsTyped(RootViewController *screen, Submit submit)
-{
-    present(screen, QString(), Style{false, false, true}, std::move(submit));
-}
-
-void BookingForm::present(RootViewController *screen, const QString &w_qdje, Style style,
-                          Submit submit)
+void present(RootViewController *screen, const QString &w_qdje, Style style, Submit submit)
 {
     auto *alert = new AlertController(screen, QStringLiteral("请填写预约信息"), QString());
     const auto field = [style](const QString &caption, int maxLength) {
@@ -79,7 +79,20 @@ void BookingForm::present(RootViewController *screen, const QString &w_qdje, Sty
     alert->show();
 }
 
-void BookingForm::askToSignIn(RootViewController *screen)
+} // namespace
+
+void show(RootViewController *screen, const QString &w_qdje, bool checkStartingAmount,
+          Submit submit)
+{
+    present(screen, w_qdje, Style{true, checkStartingAmount, false}, std::move(submit));
+}
+
+void showAsTyped(RootViewController *screen, Submit submit)
+{
+    present(screen, QString(), Style{false, false, true}, std::move(submit));
+}
+
+void askToSignIn(RootViewController *screen)
 {
     auto *question =
         new AlertController(screen, QStringLiteral("您尚未登录，是否现在登录！"), QString());
@@ -92,8 +105,8 @@ void BookingForm::askToSignIn(RootViewController *screen)
     question->show();
 }
 
-void BookingForm::applyLook(const Booking::ButtonLook &look, QPushButton *button,
-                            QPushButton *telephone, QWidget *bar, int barHeight)
+void applyLook(const Booking::ButtonLook &look, QPushButton *button, QPushButton *telephone,
+               QWidget *bar, int barHeight)
 {
     button->setText(look.title);
     button->setEnabled(look.enabled);
@@ -104,3 +117,5 @@ void BookingForm::applyLook(const Booking::ButtonLook &look, QPushButton *button
     telephone->setVisible(look.telephoneVisible);
     bar->setFixedHeight(look.fullWidth ? 80 : barHeight);
 }
+
+} // namespace BookingForm

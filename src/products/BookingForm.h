@@ -2,7 +2,6 @@
 
 #include "Booking.h"
 
-#include <QObject>
 #include <QPointer>
 #include <functional>
 
@@ -15,37 +14,24 @@ class RootViewController;
 // and the telephone number. "立即预约" runs the checks; when they pass, `submit` gets the
 // amount to send and the telephone number. Also what else the detail screens share about
 // booking: the sign-in question and the booking button's look.
-class BookingForm : public QObject
-{
-    Q_OBJECT
+namespace BookingForm {
 
-public:
-    using Submit = std::function<void(const QString &yyje, const QString &phone)>;
+using Submit = std::function<void(const QString &yyje, const QString &phone)>;
 
-    // The product detail's form: captions inside the fields, length limits, the amount sent in
-    // yuan. checkStartingAmount: whether the product's starting amount (w_qdje) is enforced.
-    static void show(RootViewController *screen, const QString &w_qdje, bool checkStartingAmount, Submit submit);
-    // The securities-trust detail's form: placeholders instead of captions, no length limits,
-    // no starting-amount check, and the amount sent as typed.
-    static void showAsTyped(RootViewController *screen, Submit submit);
+// The product detail's form: captions inside the fields, length limits, the amount sent in
+// yuan. checkStartingAmount: whether the product's starting amount (w_qdje) is enforced.
+void show(RootViewController *screen, const QString &w_qdje, bool checkStartingAmount,
+          Submit submit);
+// The securities-trust detail's form: placeholders instead of captions, no length limits,
+// no starting-amount check, and the amount sent as typed.
+void showAsTyped(RootViewController *screen, Submit submit);
 
-    // "您尚未登录，是否现在登录！": "确定" opens the sign-in screen, "取消" does nothing.
-    static void askToSignIn(RootViewController *screen);
+// "您尚未登录，是否现在登录！": "确定" opens the sign-in screen, "取消" does nothing.
+void askToSignIn(RootViewController *screen);
 
-    // Shows a look on a detail screen's booking button, its telephone-booking button and the
-    // bar holding both, which is `barHeight` high, or 80 points when the button is widened.
-    static void applyLook(const Booking::ButtonLook &look, QPushButton *button,
-                          QPushButton *telephone, QWidget *bar, int barHeight);
+// Shows a look on a detail screen's booking button, its telephone-booking button and the
+// bar holding both, which is `barHeight` high, or 80 points when the button is widened.
+void applyLook(const Booking::ButtonLook &look, QPushButton *button, QPushButton *telephone,
+               QWidget *bar, int barHeight);
 
-private:
-    struct Style
-    {
-        bool captions; // captions inside the fields (else placeholders)
-        bool checkStartingAmount;
-        bool amountAsTyped; // send the amount as typed (else in yuan)
-    };
-
-    static void present(RootViewController *screen, const QString &w_qdje, Style style,
-                        Submit submit);
-    static void decorate(QLineEdit *field, const QString &caption, int maxLength);
-};
+} // namespace BookingForm
