@@ -32,11 +32,11 @@ double launchOnce()
     client.setProcessChannelMode(QProcess::MergedChannels);
     QElapsedTimer clock;
     clock.start();
-    client.start(CHENGLAN_CLIENT, {"--gateway", QString("http://127.0.0.1:%1").arg(closedPort()), "--data-dir",
-                                   data.path()});
+    client.start(CHENGLAN_CLIENT, {"--gateway", QString("http://127.0.0.1:%1").arg(closedPort()),
+                                   "--data-dir", data.path()});
     QByteArray err;
-    while (!err.contains("first tab-bar frame") && client.state() != QProcess::NotRunning
-           && clock.elapsed() < 20000) {
+    while (!err.contains("first tab-bar frame") && client.state() != QProcess::NotRunning &&
+           clock.elapsed() < 20000) {
         client.waitForReadyRead(20);
         err += client.readAll();
     }
@@ -61,7 +61,8 @@ int main(int argc, char *argv[])
         times.append(ms);
     }
     std::sort(times.begin(), times.end());
-    std::printf("start-up to first tab-bar frame (splash request refused): median %.1f ms, min %.1f ms, max %.1f ms\n",
+    std::printf("start-up to first tab-bar frame (splash request refused): median %.1f ms, min "
+                "%.1f ms, max %.1f ms\n",
                 times.at(times.size() / 2), times.first(), times.last());
     return 0;
 }

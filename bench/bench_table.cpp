@@ -70,8 +70,9 @@ int main(int argc, char *argv[])
         worst = std::max(worst, step.nsecsElapsed() / 1e6);
     }
     const double scrollMs = clock.nsecsElapsed() / 1e6;
-    std::printf("open a 1000-row list: %.2f ms; scroll end to end: %d steps of 40 points in %.1f ms "
-                "(%.3f ms a step, worst %.2f ms); %d cell widgets made\n",
-                openMs, steps, scrollMs, scrollMs / steps, worst, table->createdCellCount());
+    std::printf(
+        "open a 1000-row list: %.2f ms; scroll end to end: %d steps of 40 points in %.1f ms "
+        "(%.3f ms a step, worst %.2f ms); %d cell widgets made\n",
+        openMs, steps, scrollMs, scrollMs / steps, worst, table->createdCellCount());
     return 0;
 }

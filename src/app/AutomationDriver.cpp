@@ -113,9 +113,11 @@ ViewController *descend(ViewController *controller)
 
 AutomationDriver::AutomationDriver(AppDelegate *app, QObject *parent) : QObject(parent), m_app(app)
 {
-    connect(ToastEvents::instance(), &ToastEvents::shown, this, [this](const QString &text, double seconds) {
-        m_toasts.append({{QStringLiteral("text"), text}, {QStringLiteral("duration"), seconds}});
-    });
+    connect(ToastEvents::instance(), &ToastEvents::shown, this,
+            [this](const QString &text, double seconds) {
+                m_toasts.append(
+                    {{QStringLiteral("text"), text}, {QStringLiteral("duration"), seconds}});
+            });
 }
 
 AutomationDriver::~AutomationDriver()
@@ -135,9 +137,11 @@ void AutomationDriver::start()
         std::string line;
         while (std::getline(std::cin, line)) {
             const QByteArray bytes = QByteArray::fromStdString(line);
-            QMetaObject::invokeMethod(this, [this, bytes]() { enqueue(bytes); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, bytes]() { enqueue(bytes); }, Qt::QueuedConnection);
         }
-        QMetaObject::invokeMethod(this, [this]() { enqueue("{\"cmd\":\"quit\"}"); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this]() { enqueue("{\"cmd\":\"quit\"}"); }, Qt::QueuedConnection);
     });
     m_reader->start();
 }
@@ -238,7 +242,8 @@ bool AutomationDriver::showsText(const QString &text) const
         if (auto *toast = qobject_cast<Toast *>(overlay); toast && toast->text() == text)
             return true;
         if (auto *alert = qobject_cast<AlertController *>(overlay);
-            alert && (alert->title() == text || alert->message() == text || alert->actionTitles().contains(text)))
+            alert && (alert->title() == text || alert->message() == text ||
+                      alert->actionTitles().contains(text)))
             return true;
     }
     for (QWidget *root : searchRoots()) {
@@ -289,9 +294,10 @@ void AutomationDriver::waitFor(const QJsonObject &command, Reply reply)
     auto *clock = new QElapsedTimer;
     clock->start();
     const auto check = [this, command, reply, timer, clock, timeout]() {
-        const bool found = command.contains(QStringLiteral("objectName"))
-                               ? findByName(command.value(QStringLiteral("objectName")).toString()) != nullptr
-                               : showsText(command.value(QStringLiteral("text")).toString());
+        const bool found =
+            command.contains(QStringLiteral("objectName"))
+                ? findByName(command.value(QStringLiteral("objectName")).toString()) != nullptr
+                : showsText(command.value(QStringLiteral("text")).toString());
         if (!found && clock->elapsed() < timeout)
             return;
         timer->stop();
@@ -313,13 +319,14 @@ QJsonObject AutomationDriver::dialog() const
         fields.append(QJsonObject{{QStringLiteral("text"), field->text()},
                                   {QStringLiteral("placeholder"), field->placeholderText()}});
     return ok({{QStringLiteral("dialog"),
-                QJsonObject{{QStringLiteral("kind"), alert->style() == AlertController::Style::Alert
-                                                         ? QStringLiteral("alert")
-                                                         : QStringLiteral("sheet")},
-                            {QStringLiteral("title"), alert->title()},
-                            {QStringLiteral("message"), alert->message()},
-                            {QStringLiteral("buttons"), QJsonArray::fromStringList(alert->actionTitles())},
-                            {QStringLiteral("fields"), fields}}}});
+                QJsonObject{
+                    {QStringLiteral("kind"), alert->style() == AlertController::Style::Alert
+                                                 ? QStringLiteral("alert")
+                                                 : QStringLiteral("sheet")},
+                    {QStringLiteral("title"), alert->title()},
+                    {QStringLiteral("message"), alert->message()},
+                    {QStringLiteral("buttons"), QJsonArray::fromStringList(alert->actionTitles())},
+                    {QStringLiteral("fields"), fields}}}});
 }
 
 QJsonObject AutomationDriver::dump() const
@@ -341,8 +348,10 @@ QJsonObject AutomationDriver::dump() const
                     rows.append(QJsonObject{
                         {QStringLiteral("section"), path.section},
                         {QStringLiteral("row"), path.row},
-                        {QStringLiteral("texts"), QJsonArray::fromStringList(table->cellForRowAtIndexPath(path)->texts())}});
-                tables.append(QJsonObject{{QStringLiteral("objectName"), table->objectName()}, {QStringLiteral("rows"), rows}});
+                        {QStringLiteral("texts"),
+                         QJsonArray::fromStringList(table->cellForRowAtIndexPath(path)->texts())}});
+                tables.append(QJsonObject{{QStringLiteral("objectName"), table->objectName()},
+                                          {QStringLiteral("rows"), rows}});
             }
             if (w->objectName().isEmpty() && widgetText(w).isEmpty())
                 continue;
@@ -353,12 +362,15 @@ QJsonObject AutomationDriver::dump() const
                 {QStringLiteral("text"), widgetText(w)},
                 {QStringLiteral("visible"), true},
                 {QStringLiteral("enabled"), w->isEnabled()},
-                {QStringLiteral("x"), at.x()}, {QStringLiteral("y"), at.y()},
-                {QStringLiteral("w"), w->width()}, {QStringLiteral("h"), w->height()}});
+                {QStringLiteral("x"), at.x()},
+                {QStringLiteral("y"), at.y()},
+                {QStringLiteral("w"), w->width()},
+                {QStringLiteral("h"), w->height()}});
         }
     }
     TabbarViewController *tabs = m_app->tabbarController();
-    return ok({{QStringLiteral("screen"), screen ? QString::fromLatin1(screen->metaObject()->className()) : QString()},
+    return ok({{QStringLiteral("screen"),
+                screen ? QString::fromLatin1(screen->metaObject()->className()) : QString()},
                {QStringLiteral("title"), screen ? screen->title() : QString()},
                {QStringLiteral("stack"), stack},
                {QStringLiteral("tab"), tabs ? tabs->selectedSlot() : -1},
@@ -374,12 +386,14 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
         QWidget *w = findWidget(command);
         if (!w)
             reply(fail(QStringLiteral("no visible widget for %1")
-                           .arg(QString::fromUtf8(QJsonDocument(command).toJson(QJsonDocument::Compact)))));
+                           .arg(QString::fromUtf8(
+                               QJsonDocument(command).toJson(QJsonDocument::Compact)))));
         return w;
     };
 
     if (cmd == QLatin1String("wait")) {
-        QTimer::singleShot(command.value(QStringLiteral("ms")).toInt(), this, [reply]() { reply(ok()); });
+        QTimer::singleShot(command.value(QStringLiteral("ms")).toInt(), this,
+                           [reply]() { reply(ok()); });
     } else if (cmd == QLatin1String("waitFor")) {
         waitFor(command, reply);
     } else if (cmd == QLatin1String("tap")) {
@@ -392,7 +406,8 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
     } else if (cmd == QLatin1String("tapRow")) {
         TableView *table = nullptr;
         if (command.contains(QStringLiteral("table")))
-            table = qobject_cast<TableView *>(findByName(command.value(QStringLiteral("table")).toString()));
+            table = qobject_cast<TableView *>(
+                findByName(command.value(QStringLiteral("table")).toString()));
         for (QWidget *root : searchRoots()) {
             for (QWidget *w : visibleTree(root)) {
                 if (!table)
@@ -401,7 +416,8 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
         }
         if (!table)
             return reply(fail(QStringLiteral("no visible table")));
-        const IndexPath path{command.value(QStringLiteral("section")).toInt(0), command.value(QStringLiteral("row")).toInt()};
+        const IndexPath path{command.value(QStringLiteral("section")).toInt(0),
+                             command.value(QStringLiteral("row")).toInt()};
         if (path.row >= table->numberOfRowsInSection(path.section))
             return reply(fail(QStringLiteral("no such row")));
         table->scrollToRowAtIndexPath(path);
@@ -419,12 +435,14 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
         reply(ok());
     } else if (cmd == QLatin1String("back")) {
         ViewController *screen = frontScreen();
-        QWidget *back = screen && screen->navigationItem() ? screen->navigationItem()->leftWidget() : nullptr;
+        QWidget *back =
+            screen && screen->navigationItem() ? screen->navigationItem()->leftWidget() : nullptr;
         if (!back)
             return reply(fail(QStringLiteral("the screen has no back button")));
         tap(back);
         reply(ok());
-    } else if (cmd == QLatin1String("type") || cmd == QLatin1String("clear") || cmd == QLatin1String("key")) {
+    } else if (cmd == QLatin1String("type") || cmd == QLatin1String("clear") ||
+               cmd == QLatin1String("key")) {
         auto *field = qobject_cast<QLineEdit *>(needWidget());
         if (!field)
             return;
@@ -494,7 +512,8 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
             for (QWidget *w : visibleTree(root)) {
                 auto *t = qobject_cast<TableView *>(w);
                 const QString wanted = command.value(QStringLiteral("table")).toString();
-                if (!table && t && t->loadMoreFooter() && (wanted.isEmpty() || t->objectName() == wanted))
+                if (!table && t && t->loadMoreFooter() &&
+                    (wanted.isEmpty() || t->objectName() == wanted))
                     table = t;
             }
         }
@@ -505,11 +524,13 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
     } else if (cmd == QLatin1String("pickDate")) {
         DatePickerSheet *sheet = DatePickerSheet::frontMost(m_app->window());
         if (!sheet && command.contains(QStringLiteral("objectName"))) {
-            if (QWidget *opener = findByName(command.value(QStringLiteral("objectName")).toString()))
+            if (QWidget *opener =
+                    findByName(command.value(QStringLiteral("objectName")).toString()))
                 tap(opener);
             sheet = DatePickerSheet::frontMost(m_app->window());
         }
-        const QDate date = QDate::fromString(command.value(QStringLiteral("date")).toString(), Qt::ISODate);
+        const QDate date =
+            QDate::fromString(command.value(QStringLiteral("date")).toString(), Qt::ISODate);
         if (!sheet || !date.isValid())
             return reply(fail(QStringLiteral("no date picker, or not a yyyy-MM-dd date")));
         sheet->pick(date);
@@ -517,7 +538,8 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
     } else if (cmd == QLatin1String("open")) {
         QString error;
         ViewController *screen = ScreenRegistry::instance().create(
-            command.value(QStringLiteral("screen")).toString(), command.value(QStringLiteral("properties")).toObject(), &error);
+            command.value(QStringLiteral("screen")).toString(),
+            command.value(QStringLiteral("properties")).toObject(), &error);
         if (!screen)
             return reply(fail(error));
         ViewController *front = frontScreen();
@@ -533,9 +555,11 @@ void AutomationDriver::execute(const QJsonObject &command, Reply reply)
     } else if (cmd == QLatin1String("session")) {
         const auto &user = Constant::shareConstant()->currentUser();
         reply(ok({{QStringLiteral("IsLogin"), Constant::shareConstant()->IsLogin()},
-                  {QStringLiteral("currentUser"), user ? QJsonValue(RecordMapper::toJson(*user)) : QJsonValue()}}));
+                  {QStringLiteral("currentUser"),
+                   user ? QJsonValue(RecordMapper::toJson(*user)) : QJsonValue()}}));
     } else if (cmd == QLatin1String("dialed")) {
-        reply(ok({{QStringLiteral("dialed"), QJsonArray::fromStringList(Telephone::dialedUrls())}}));
+        reply(
+            ok({{QStringLiteral("dialed"), QJsonArray::fromStringList(Telephone::dialedUrls())}}));
     } else if (cmd == QLatin1String("screenshot")) {
         const QString path = command.value(QStringLiteral("path")).toString();
         if (!m_app->window()->grab().save(path))

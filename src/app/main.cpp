@@ -1,6 +1,6 @@
+#include "Animations.h"
 #include "AppConfig.h"
 #include "AppDelegate.h"
-#include "Animations.h"
 #include "AutomationDriver.h"
 #include "ClientScreens.h"
 #include "EmbeddedGateway.h"
@@ -28,10 +28,12 @@ void useChineseFont(QApplication &app)
     font.setStyleHint(QFont::SansSerif);
     app.setFont(font);
     // Thin phone-like scroll bars everywhere.
-    app.setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { width: 4px; background: transparent; margin: 0; }"
-        "QScrollBar::handle:vertical { background: rgba(0,0,0,80); border-radius: 2px; min-height: 20px; }"
-        "QScrollBar::add-line, QScrollBar::sub-line, QScrollBar::add-page, QScrollBar::sub-page { height: 0; background: none; }"));
+    app.setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { width: 4px; background: transparent; margin: 0; }"
+                       "QScrollBar::handle:vertical { background: rgba(0,0,0,80); border-radius: "
+                       "2px; min-height: 20px; }"
+                       "QScrollBar::add-line, QScrollBar::sub-line, QScrollBar::add-page, "
+                       "QScrollBar::sub-page { height: 0; background: none; }"));
 }
 
 } // namespace
@@ -47,9 +49,10 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     AppConfig::addCommandLineOptions(parser);
     parser.addOptions({
-        {QStringLiteral("automation"), QStringLiteral("Read JSON commands on standard input (see docs/automation.md).")},
-        {QStringLiteral("size"), QStringLiteral("Window size in points, e.g. 375x667."), QStringLiteral("WxH"),
-         QStringLiteral("320x568")},
+        {QStringLiteral("automation"),
+         QStringLiteral("Read JSON commands on standard input (see docs/automation.md).")},
+        {QStringLiteral("size"), QStringLiteral("Window size in points, e.g. 375x667."),
+         QStringLiteral("WxH"), QStringLiteral("320x568")},
     });
     parser.process(app);
 
@@ -58,8 +61,9 @@ int main(int argc, char *argv[])
     bool sizeOk = false;
     const QSize size = parseSize(parser.value(QStringLiteral("size")), &sizeOk);
     if (!AppConfig::applyCommandLine(parser, &error) || !sizeOk) {
-        std::fprintf(stderr, "chenglan: %s\n",
-                     qPrintable(sizeOk ? error : QStringLiteral("--size: expected WxH, e.g. 375x667")));
+        std::fprintf(
+            stderr, "chenglan: %s\n",
+            qPrintable(sizeOk ? error : QStringLiteral("--size: expected WxH, e.g. 375x667")));
         return 2;
     }
 

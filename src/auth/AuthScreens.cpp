@@ -5,5 +5,6 @@
 
 void registerAuthScreens()
 {
-    ScreenRegistry::instance().add(QStringLiteral("LoginViewController"), [] { return new LoginViewController; });
+    ScreenRegistry::instance().add(QStringLiteral("LoginViewController"),
+                                   [] { return new LoginViewController; });
 }

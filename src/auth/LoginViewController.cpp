@@ -31,7 +31,8 @@ void LoginViewController::initUI()
     m_form->prefill();
     connect(m_ui->loginButton, &QPushButton::clicked, this, &LoginViewController::signIn);
     connect(m_ui->registerButton, &QPushButton::clicked, this, [this]() {
-        openByName(QStringLiteral("QZRegister1ViewController"), {{QStringLiteral("belongto"), QStringLiteral("登录")}});
+        openByName(QStringLiteral("QZRegister1ViewController"),
+                   {{QStringLiteral("belongto"), QStringLiteral("登录")}});
     });
     connect(m_ui->forgetButton, &QPushButton::clicked, this,
             [this]() { openByName(QStringLiteral("GetphoneNumberViewController"), {}); });

@@ -25,7 +25,9 @@ std::optional<QJsonObject> params(const QString &zjlx, const QString &zjhm, cons
     const auto encrypted = AES256::AES256EncryptWithPlainText(password, AES256::kPasswordKey);
     if (!encrypted)
         return std::nullopt;
-    return QJsonObject{{QStringLiteral("zjlx"), zjlx}, {QStringLiteral("zjhm"), zjhm}, {QStringLiteral("khmm"), *encrypted}};
+    return QJsonObject{{QStringLiteral("zjlx"), zjlx},
+                       {QStringLiteral("zjhm"), zjhm},
+                       {QStringLiteral("khmm"), *encrypted}};
 }
 
 QStringList gestureTypeNames()
@@ -41,8 +43,9 @@ std::optional<QJsonObject> gestureParams(const SavedSignIn &saved)
     auto out = params(QString(), saved.numberID, saved.password);
     if (!out)
         return std::nullopt;
-    const QString code = gestureTypeNames().contains(saved.type) ? IdentityDocumentTypes::codeForName(saved.type)
-                                                                 : QString();
+    const QString code = gestureTypeNames().contains(saved.type)
+                             ? IdentityDocumentTypes::codeForName(saved.type)
+                             : QString();
     if (code.isEmpty())
         out->remove(QStringLiteral("zjlx"));
     else
@@ -66,7 +69,9 @@ void send(const QJsonObject &params, QObject *receiver, std::function<void(const
             }
             done(result);
         },
-        [done](const QString &) { done(Result{Result::Outcome::NetworkFailure, QString(), QZLoginModel()}); });
+        [done](const QString &) {
+            done(Result{Result::Outcome::NetworkFailure, QString(), QZLoginModel()});
+        });
 }
 
 void storeFormSignIn(const QZLoginModel &customer, const QString &typeName, const QString &number,

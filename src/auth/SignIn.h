@@ -15,7 +15,12 @@ namespace SignIn {
 
 struct Result
 {
-    enum class Outcome { SignedIn, Refused, NetworkFailure };
+    enum class Outcome
+    {
+        SignedIn,
+        Refused,
+        NetworkFailure
+    };
     Outcome outcome = Outcome::Refused;
     QString prompt;        // the server's words when refused
     QZLoginModel customer; // when signed in
@@ -27,7 +32,8 @@ std::optional<QString> checkForm(const QString &typeName, const QString &number)
 
 // Parameters for a type code, a number and the password as typed (encrypted here);
 // nothing when the password cannot be encrypted.
-std::optional<QJsonObject> params(const QString &zjlx, const QString &zjhm, const QString &password);
+std::optional<QJsonObject> params(const QString &zjlx, const QString &zjhm,
+                                  const QString &password);
 
 // Sign-in by gesture: the stored number and password, and the code of the stored type
 // looked up among "手机" and the nine types; no zjlx when the name matches none.

@@ -22,7 +22,8 @@ SignInForm::SignInForm(RootViewController *screen, QAbstractButton *typeButton, 
 void SignInForm::prefill()
 {
     const auto saved = SessionStore::savedSignIn();
-    const QString type = saved && !saved->type.isEmpty() ? saved->type : IdentityDocumentTypes::idCard().name;
+    const QString type =
+        saved && !saved->type.isEmpty() ? saved->type : IdentityDocumentTypes::idCard().name;
     m_typeLabel->setText(type);
     m_numberField->setText(saved ? saved->numberID : QString());
     m_passwordField->setText(saved ? saved->password : QString());
@@ -47,7 +48,8 @@ void SignInForm::pickType()
 
 int SignInForm::typeIndex() const
 {
-    return m_pickedIndex >= 0 ? m_pickedIndex : IdentityDocumentTypes::indexOfName(m_typeLabel->text());
+    return m_pickedIndex >= 0 ? m_pickedIndex
+                              : IdentityDocumentTypes::indexOfName(m_typeLabel->text());
 }
 
 void SignInForm::submit(std::function<void(const QZLoginModel &customer)> signedIn)
@@ -60,23 +62,26 @@ void SignInForm::submit(std::function<void(const QZLoginModel &customer)> signed
         return;
     }
     const int index = typeIndex();
-    const QString zjlx = index >= 0 ? IdentityDocumentTypes::pickerTypes().at(index).code : QString();
+    const QString zjlx =
+        index >= 0 ? IdentityDocumentTypes::pickerTypes().at(index).code : QString();
     const auto params = SignIn::params(zjlx, number, password);
     if (!params)
         return; // the cipher failed: nothing can be sent
     QPointer<RootViewController> screen = m_screen;
-    SignIn::send(*params, m_screen, [screen, typeName, number, password, signedIn](const SignIn::Result &result) {
-        switch (result.outcome) {
-        case SignIn::Result::Outcome::SignedIn:
-            SignIn::storeFormSignIn(result.customer, typeName, number, password);
-            signedIn(result.customer);
-            break;
-        case SignIn::Result::Outcome::Refused:
-            screen->createUIAlertControllerWithNSString(result.prompt);
-            break;
-        case SignIn::Result::Outcome::NetworkFailure:
-            screen->createUIAlertControllerWithNSString(QStringLiteral("您还没有连接到网络"));
-            break;
-        }
-    });
+    SignIn::send(*params, m_screen,
+                 [screen, typeName, number, password, signedIn](const SignIn::Result &result) {
+                     switch (result.outcome) {
+                     case SignIn::Result::Outcome::SignedIn:
+                         SignIn::storeFormSignIn(result.customer, typeName, number, password);
+                         signedIn(result.customer);
+                         break;
+                     case SignIn::Result::Outcome::Refused:
+                         screen->createUIAlertControllerWithNSString(result.prompt);
+                         break;
+                     case SignIn::Result::Outcome::NetworkFailure:
+                         screen->createUIAlertControllerWithNSString(
+                             QStringLiteral("您还没有连接到网络"));
+                         break;
+                     }
+                 });
 }

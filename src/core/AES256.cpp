@@ -68,7 +68,8 @@ std::optional<QString> AES256::AES256EncryptWithPlainText(const QString &plain, 
     return base64Encoding(*cipher);
 }
 
-std::optional<QString> AES256::AES256DecryptWithCiphertext(const QString &base64, const QString &key)
+std::optional<QString> AES256::AES256DecryptWithCiphertext(const QString &base64,
+                                                           const QString &key)
 {
     const auto bytes = dataWithBase64EncodedString(base64);
     if (!bytes || bytes->isEmpty())

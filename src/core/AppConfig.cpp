@@ -165,9 +165,9 @@ bool AppConfig::applyCommandLine(const QCommandLineParser &parser, QString *erro
         setter(*url);
         return true;
     };
-    if (!applyUrl(QStringLiteral("gateway"), &AppConfig::setGatewayBaseUrl)
-        || !applyUrl(QStringLiteral("media"), &AppConfig::setMediaBaseUrl)
-        || !applyUrl(QStringLiteral("internal-media"), &AppConfig::setInternalMediaBaseUrl))
+    if (!applyUrl(QStringLiteral("gateway"), &AppConfig::setGatewayBaseUrl) ||
+        !applyUrl(QStringLiteral("media"), &AppConfig::setMediaBaseUrl) ||
+        !applyUrl(QStringLiteral("internal-media"), &AppConfig::setInternalMediaBaseUrl))
         return false;
     if (parser.isSet(QStringLiteral("data-dir")))
         setDataDir(parser.value(QStringLiteral("data-dir")));

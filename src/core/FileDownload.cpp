@@ -39,10 +39,11 @@ void get(const QUrl &url, const QString &path, QObject *receiver, Progress progr
     request.setTransferTimeout(60000);
     QNetworkReply *reply = network()->get(request);
     const QPointer<QObject> guard(receiver);
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [guard, progress](qint64 received, qint64 total) {
-        if (guard && progress)
-            progress(received, total);
-    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [guard, progress](qint64 received, qint64 total) {
+                         if (guard && progress)
+                             progress(received, total);
+                     });
     QObject::connect(reply, &QNetworkReply::finished, reply, [reply, guard, path, done]() {
         reply->deleteLater();
         if (!guard)

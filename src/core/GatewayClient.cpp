@@ -35,7 +35,8 @@ QByteArray loggableBody(const RequestEnvelope &envelope)
 // Answers carry the customer record, whose khmm is the server's copy of the password.
 QByteArray loggableAnswer(const QByteArray &body)
 {
-    static const QRegularExpression secret(QStringLiteral("\"(khmm|new_khmm|newpassword|password)\"\\s*:\\s*\"[^\"]*\""));
+    static const QRegularExpression secret(
+        QStringLiteral("\"(khmm|new_khmm|newpassword|password)\"\\s*:\\s*\"[^\"]*\""));
     QString text = QString::fromUtf8(body);
     text.replace(secret, QStringLiteral("\"\\1\":\"***\""));
     return text.toUtf8();
@@ -90,12 +91,14 @@ void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Suc
         // A reply aborted by the time-out is closed; reading it would only warn.
         const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
         if (!guard) {
-            qCDebug(lcGateway).noquote() << "Answer for a closed screen, dropped:" << loggableAnswer(body);
+            qCDebug(lcGateway).noquote()
+                << "Answer for a closed screen, dropped:" << loggableAnswer(body);
             return;
         }
         if (reply->error() != QNetworkReply::NoError || !isSuccessStatus(status)) {
-            const QString error = status ? QStringLiteral("HTTP %1: %2").arg(status).arg(reply->errorString())
-                                         : reply->errorString();
+            const QString error =
+                status ? QStringLiteral("HTTP %1: %2").arg(status).arg(reply->errorString())
+                       : reply->errorString();
             qCDebug(lcGateway).noquote() << "Failure:" << error;
             if (onFailure)
                 onFailure(error);

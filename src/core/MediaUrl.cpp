@@ -21,7 +21,8 @@ QString absoluteHtml(const QString &html)
 QString internalHtml(const QString &html)
 {
     QString out = html;
-    return out.replace(kUploadFolder, AppConfig::internalMediaBase() + QStringLiteral("/ump") + kUploadFolder);
+    return out.replace(kUploadFolder,
+                       AppConfig::internalMediaBase() + QStringLiteral("/ump") + kUploadFolder);
 }
 
 } // namespace MediaUrl

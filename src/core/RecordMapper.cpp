@@ -127,7 +127,8 @@ QJsonObject toJson(const void *gadget, const QMetaObject &meta)
     QJsonObject out;
     for (const Field &field : fieldsOf(meta)) {
         const QVariant v = field.property.readOnGadget(gadget);
-        out.insert(field.key, field.isString ? QJsonValue(v.toString()) : QJsonValue::fromVariant(v));
+        out.insert(field.key,
+                   field.isString ? QJsonValue(v.toString()) : QJsonValue::fromVariant(v));
     }
     return out;
 }

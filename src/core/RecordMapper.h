@@ -19,16 +19,14 @@ QString textOf(const QJsonValue &value);
 void fill(void *gadget, const QMetaObject &meta, const QJsonObject &record);
 QJsonObject toJson(const void *gadget, const QMetaObject &meta);
 
-template <class T>
-T map(const QJsonObject &record)
+template <class T> T map(const QJsonObject &record)
 {
     T value;
     fill(&value, T::staticMetaObject, record);
     return value;
 }
 
-template <class T>
-QList<T> mapAll(const QJsonArray &records)
+template <class T> QList<T> mapAll(const QJsonArray &records)
 {
     QList<T> out;
     out.reserve(records.size());
@@ -37,8 +35,7 @@ QList<T> mapAll(const QJsonArray &records)
     return out;
 }
 
-template <class T>
-QJsonObject toJson(const T &value)
+template <class T> QJsonObject toJson(const T &value)
 {
     return toJson(&value, T::staticMetaObject);
 }

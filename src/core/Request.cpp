@@ -34,7 +34,8 @@ QJsonObject ParamsExt::toJson() const
     return ext;
 }
 
-RequestEnvelope::RequestEnvelope(const QString &code, const QJsonObject &params, const ParamsExt &paramsExt)
+RequestEnvelope::RequestEnvelope(const QString &code, const QJsonObject &params,
+                                 const ParamsExt &paramsExt)
     : m_code(code), m_params(params), m_paramsExt(paramsExt)
 {
 }
@@ -65,10 +66,12 @@ QByteArray RequestEnvelope::body() const
         ext.chop(1); // the closing brace
         ext += (ext.size() > 1 ? "," : "") + QByteArray("\"orderby\":") + order + '}';
     }
-    return "[{\"code\":" + quoted(m_code) + ",\"params\":" + compact(m_params) + ",\"params_ext\":" + ext + "}]";
+    return "[{\"code\":" + quoted(m_code) + ",\"params\":" + compact(m_params) +
+           ",\"params_ext\":" + ext + "}]";
 }
 
-RequestEnvelope Request::getJsonStr(const QString &code, const QJsonObject &params, const ParamsExt &params_ext)
+RequestEnvelope Request::getJsonStr(const QString &code, const QJsonObject &params,
+                                    const ParamsExt &params_ext)
 {
     return RequestEnvelope(code, params, params_ext);
 }

@@ -42,5 +42,9 @@ QString ResponseEnvelope::prompt() const
 
 QJsonArray ResponseEnvelope::records() const
 {
-    return object().value(QStringLiteral("data")).toObject().value(QStringLiteral("record1")).toArray();
+    return object()
+        .value(QStringLiteral("data"))
+        .toObject()
+        .value(QStringLiteral("record1"))
+        .toArray();
 }

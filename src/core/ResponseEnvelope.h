@@ -28,11 +28,7 @@ public:
     // "data"."record1"; empty when missing or not an array.
     QJsonArray records() const;
 
-    template <class T>
-    QList<T> recordsAs() const
-    {
-        return RecordMapper::mapAll<T>(records());
-    }
+    template <class T> QList<T> recordsAs() const { return RecordMapper::mapAll<T>(records()); }
 
 private:
     std::optional<QJsonObject> m_object;

@@ -60,7 +60,10 @@ void removeGestureErrorCount();
 
 // Keeps the stored type and number but forgets the password, and removes the gesture.
 void clearPassword();
-inline void clearUserLoginpass() { clearPassword(); }
+inline void clearUserLoginpass()
+{
+    clearPassword();
+}
 
 // The state part of signing out: clear the stored password, end the session.
 void exitAccount();

@@ -33,7 +33,8 @@ QString UserDefaults::filePath() const
 void UserDefaults::ensureOpen() const
 {
     if (!m_open)
-        const_cast<UserDefaults *>(this)->open(AppConfig::dataDir() + QStringLiteral("/user-defaults.json"));
+        const_cast<UserDefaults *>(this)->open(AppConfig::dataDir() +
+                                               QStringLiteral("/user-defaults.json"));
 }
 
 void UserDefaults::load()
@@ -59,11 +60,13 @@ void UserDefaults::load()
 
 void UserDefaults::moveAside(const QString &reason)
 {
-    const QString aside = m_filePath + QStringLiteral(".unreadable-")
-                          + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+    const QString aside =
+        m_filePath + QStringLiteral(".unreadable-") +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
     const bool moved = QFile::rename(m_filePath, aside);
     qCWarning(lcStore).noquote() << "Stored data in" << m_filePath << "is unreadable (" << reason
-                                 << ");" << (moved ? "kept as " + aside : QStringLiteral("left in place"))
+                                 << ");"
+                                 << (moved ? "kept as " + aside : QStringLiteral("left in place"))
                                  << "and starting empty";
 }
 

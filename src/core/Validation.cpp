@@ -17,8 +17,8 @@ QRegularExpression wholeMatch(const QString &pattern)
 
 bool validateIDCardNumber(const QString &text)
 {
-    static constexpr std::array<int, 17> weights = {7, 9, 10, 5, 8, 4, 2, 1, 6,
-                                                    3, 7, 9, 10, 5, 8, 4, 2};
+    static constexpr std::array<int, 17> weights = {7, 9, 10, 5,  8, 4, 2, 1, 6,
+                                                    3, 7, 9,  10, 5, 8, 4, 2};
     static constexpr char checkCharacters[] = "10X98765432";
     if (text.size() != 18)
         return false;

@@ -5,5 +5,6 @@
 
 void registerMessageScreens()
 {
-    ScreenRegistry::instance().add(QStringLiteral("QZHelpViewController"), [] { return new QZHelpViewController; });
+    ScreenRegistry::instance().add(QStringLiteral("QZHelpViewController"),
+                                   [] { return new QZHelpViewController; });
 }

@@ -39,35 +39,35 @@ class QZLoginModel
     Q_PROPERTY(QString zy MEMBER zy)
 
 public:
-    QString gddh;        // landline number
-    QString zjhm;        // document number
-    QString khbh;        // customer number
+    QString gddh; // landline number
+    QString zjhm; // document number
+    QString khbh; // customer number
     QString system_type;
-    QString cz;          // fax
-    QString txdz;        // postal address
-    QString khlx;        // customer type; holdings load only for "3"
-    QString khmm;        // password as the server holds it
-    QString xb;          // sex
+    QString cz;   // fax
+    QString txdz; // postal address
+    QString khlx; // customer type; holdings load only for "3"
+    QString khmm; // password as the server holds it
+    QString xb;   // sex
     QString txfjid;
-    QString khxm;        // name
-    QString yzbm;        // postcode
+    QString khxm; // name
+    QString yzbm; // postcode
     QString shzt;
     QString jyfw;
     QString srzmid;
-    QString khzt;        // customer status
+    QString khzt; // customer status
     QString sfzmid;
-    QString gj;          // nationality
-    QString zjfzjg;      // issuing authority
-    QString crmkhbh;     // customer number in the holdings system
-    QString yxdz;        // e-mail address
-    QString zcsj;        // registration time
+    QString gj;      // nationality
+    QString zjfzjg;  // issuing authority
+    QString crmkhbh; // customer number in the holdings system
+    QString yxdz;    // e-mail address
+    QString zcsj;    // registration time
     QString hy;
     QString khzh;
-    QString zjlx;        // document type code
+    QString zjlx; // document type code
     QString takhbh;
-    QString sjhm;        // mobile number
-    QString zjyxq;       // document expiry
-    QString zy;          // occupation
+    QString sjhm;  // mobile number
+    QString zjyxq; // document expiry
+    QString zy;    // occupation
 };
 
 Q_DECLARE_METATYPE(QZLoginModel)

@@ -46,31 +46,31 @@ class modelForProd
 
 public:
     QString id;
-    QString w_cpdm; // product code
-    QString w_cpmc; // product name
-    QString w_cplx; // product type ("2" securities trust)
-    QString w_xszt; // sale state: "1" on sale, "2" open for booking, "3" sold out
-    QString w_zt; // plan state: "0"/"1" normal, "2" terminated, "3" failed
-    QString w_sfrx; // hot-sale flag, the lists' sort key
-    QString w_sfxs; // display flag
+    QString w_cpdm;    // product code
+    QString w_cpmc;    // product name
+    QString w_cplx;    // product type ("2" securities trust)
+    QString w_xszt;    // sale state: "1" on sale, "2" open for booking, "3" sold out
+    QString w_zt;      // plan state: "0"/"1" normal, "2" terminated, "3" failed
+    QString w_sfrx;    // hot-sale flag, the lists' sort key
+    QString w_sfxs;    // display flag
     QString w_yqnhsyl; // expected annualised yield, percent
-    QString w_qdje; // starting amount, yuan
-    QString w_xtgm; // issue size, yuan
-    QString w_xtqx; // trust term
-    QString w_cptjq; // promotion period
-    QString w_sysm; // yield description
-    QString w_mjzh; // fund-raising account
-    QString w_zjyt; // use of funds, code "1"–"4"
-    QString w_fxkzcs; // risk-control measure, code "1"–"6"
-    QString w_xxpl; // information disclosure
-    QString w_syfpfs; // distribution method (code table "26050")
-    QString w_jxfs; // interest method
-    QString w_tbts; // special notes
-    QString w_yydj; // subscription step 1 text
-    QString w_jk; // subscription step 2 text
-    QString w_qsxtht; // subscription step 3 text
-    QString w_str; // settlor profile
-    QString w_cpjs; // product introduction
+    QString w_qdje;    // starting amount, yuan
+    QString w_xtgm;    // issue size, yuan
+    QString w_xtqx;    // trust term
+    QString w_cptjq;   // promotion period
+    QString w_sysm;    // yield description
+    QString w_mjzh;    // fund-raising account
+    QString w_zjyt;    // use of funds, code "1"–"4"
+    QString w_fxkzcs;  // risk-control measure, code "1"–"6"
+    QString w_xxpl;    // information disclosure
+    QString w_syfpfs;  // distribution method (code table "26050")
+    QString w_jxfs;    // interest method
+    QString w_tbts;    // special notes
+    QString w_yydj;    // subscription step 1 text
+    QString w_jk;      // subscription step 2 text
+    QString w_qsxtht;  // subscription step 3 text
+    QString w_str;     // settlor profile
+    QString w_cpjs;    // product introduction
     QString w_zjrgqd;
     QString w_rgje;
     QString w_cjsj;

@@ -56,7 +56,8 @@ ButtonLook processingLook()
     return look;
 }
 
-ButtonLook buttonLook(const QString &w_xszt, const QString &w_zt, Enquiry state, const QString &currentTitle)
+ButtonLook buttonLook(const QString &w_xszt, const QString &w_zt, Enquiry state,
+                      const QString &currentTitle)
 {
     if (isBookable(w_xszt, w_zt)) {
         if (state == Enquiry::Processing)
@@ -78,7 +79,8 @@ ButtonLook trustButtonLook(const QString &w_xszt, const QString &w_zt, const QSt
 {
     if (isTrustBookable(w_xszt, w_zt))
         return bookableLook();
-    const QString reason = w_xszt == QLatin1String("2") ? QStringLiteral("存续中") : unavailableReason(w_xszt, w_zt);
+    const QString reason =
+        w_xszt == QLatin1String("2") ? QStringLiteral("存续中") : unavailableReason(w_xszt, w_zt);
     return unavailableLook(reason, currentTitle);
 }
 
@@ -87,16 +89,22 @@ QString telephoneBookingTitle()
     return QStringLiteral("立即拨打%1预约产品").arg(AppConfig::hotlineDisplay());
 }
 
-Check checkForm(const QString &amount, const QString &phone, const QString &w_qdje, bool checkStartingAmount)
+Check checkForm(const QString &amount, const QString &phone, const QString &w_qdje,
+                bool checkStartingAmount)
 {
-    const auto alert = [](const QString &message) { return Check{Check::Result::Alert, message, 0}; };
+    const auto alert = [](const QString &message) {
+        return Check{Check::Result::Alert, message, 0};
+    };
     if (amount.isEmpty())
         return alert(QStringLiteral("您还没有输入金额"));
     if (Validation::isPureNumandCharacters(amount))
         return alert(QStringLiteral("请在金额栏输入数字内容"));
-    if (checkStartingAmount && TextValue::doubleValue(amount) * 10000 < TextValue::doubleValue(w_qdje)) {
+    if (checkStartingAmount &&
+        TextValue::doubleValue(amount) * 10000 < TextValue::doubleValue(w_qdje)) {
         return Check{Check::Result::Toast,
-                     TextValue::format("您的预约金额小于认购起点(%d万元)", TextValue::intValue(w_qdje) / 10000), 0};
+                     TextValue::format("您的预约金额小于认购起点(%d万元)",
+                                       TextValue::intValue(w_qdje) / 10000),
+                     0};
     }
     if (!Validation::validatePhone(phone))
         return alert(QStringLiteral("请填写正确的手机号码"));
@@ -105,7 +113,8 @@ Check checkForm(const QString &amount, const QString &phone, const QString &w_qd
     return Check{Check::Result::Ok, QString(), TextValue::integerValue(amount) * 10000};
 }
 
-QJsonObject addParams(const QString &khbh, const QString &cpdm, const QString &yyje, const QString &phone)
+QJsonObject addParams(const QString &khbh, const QString &cpdm, const QString &yyje,
+                      const QString &phone)
 {
     return {
         {QStringLiteral("action"), QStringLiteral("A")},

@@ -19,12 +19,14 @@ namespace {
 // The history's records can be given by name too: a JSON array of net-value records.
 void registerNetValueListConversion()
 {
-    QMetaType::registerConverter<QVariantList, QList<NetProductModel>>([](const QVariantList &list) {
-        QList<NetProductModel> records;
-        for (const QVariant &record : list)
-            records.append(RecordMapper::map<NetProductModel>(QJsonObject::fromVariantMap(record.toMap())));
-        return records;
-    });
+    QMetaType::registerConverter<QVariantList, QList<NetProductModel>>(
+        [](const QVariantList &list) {
+            QList<NetProductModel> records;
+            for (const QVariant &record : list)
+                records.append(RecordMapper::map<NetProductModel>(
+                    QJsonObject::fromVariantMap(record.toMap())));
+            return records;
+        });
 }
 
 } // namespace
@@ -32,17 +34,26 @@ void registerNetValueListConversion()
 void registerProductScreens()
 {
     auto &registry = ScreenRegistry::instance();
-    registry.add(QStringLiteral("QZProductViewController"), [] { return new QZProductViewController; });
+    registry.add(QStringLiteral("QZProductViewController"),
+                 [] { return new QZProductViewController; });
     registry.add(QStringLiteral("TrustViewController"), [] { return new TrustViewController; });
-    registry.add(QStringLiteral("QZDetailProductViewController"), [] { return new QZDetailProductViewController; });
-    registry.add(QStringLiteral("QZMoreDetailViewController"), [] { return new QZMoreDetailViewController; });
-    registry.add(QStringLiteral("ProductDetailViewController"), [] { return new ProductDetailViewController; });
-    registry.add(QStringLiteral("ProductAnnouncementViewController"), [] { return new ProductAnnouncementViewController; });
-    registry.add(QStringLiteral("QZTrustClassViewController"), [] { return new QZTrustClassViewController; });
-    registry.add(QStringLiteral("TrustClassDetailViewController"), [] { return new TrustClassDetailViewController; });
+    registry.add(QStringLiteral("QZDetailProductViewController"),
+                 [] { return new QZDetailProductViewController; });
+    registry.add(QStringLiteral("QZMoreDetailViewController"),
+                 [] { return new QZMoreDetailViewController; });
+    registry.add(QStringLiteral("ProductDetailViewController"),
+                 [] { return new ProductDetailViewController; });
+    registry.add(QStringLiteral("ProductAnnouncementViewController"),
+                 [] { return new ProductAnnouncementViewController; });
+    registry.add(QStringLiteral("QZTrustClassViewController"),
+                 [] { return new QZTrustClassViewController; });
+    registry.add(QStringLiteral("TrustClassDetailViewController"),
+                 [] { return new TrustClassDetailViewController; });
     registry.add(QStringLiteral("TrustHYViewController"), [] { return new TrustHYViewController; });
-    registry.add(QStringLiteral("QZTrustDetailViewController"), [] { return new QZTrustDetailViewController; });
-    registry.add(QStringLiteral("TrustHistoryViewController"), [] { return new TrustHistoryViewController; });
+    registry.add(QStringLiteral("QZTrustDetailViewController"),
+                 [] { return new QZTrustDetailViewController; });
+    registry.add(QStringLiteral("TrustHistoryViewController"),
+                 [] { return new TrustHistoryViewController; });
     if (!QMetaType::hasRegisteredConverterFunction<QVariantList, QList<NetProductModel>>())
         registerNetValueListConversion();
 }

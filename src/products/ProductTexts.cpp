@@ -102,7 +102,8 @@ QString distributionMethod(const QString &w_syfpfs)
 
 QString subscriptionSteps(const modelForProd &p)
 {
-    return QStringLiteral("1.预约登记\n%1\n\n2.缴款\n%2\n\n3.签署信托合同\n%3").arg(p.w_yydj, p.w_jk, p.w_qsxtht);
+    return QStringLiteral("1.预约登记\n%1\n\n2.缴款\n%2\n\n3.签署信托合同\n%3")
+        .arg(p.w_yydj, p.w_jk, p.w_qsxtht);
 }
 
 QList<QPair<QString, QString>> detailRows(const modelForProd &p)

@@ -5,7 +5,8 @@
 const QString QZDetailProductTableViewCell::kReuseIdentifier = QStringLiteral("detailCell");
 
 QZDetailProductTableViewCell::QZDetailProductTableViewCell(QWidget *parent)
-    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::QZDetailProductTableViewCell)
+    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent),
+      m_ui(new Ui::QZDetailProductTableViewCell)
 {
     m_ui->setupUi(this);
 }

@@ -86,8 +86,10 @@ void QZDetailProductViewController::initUI()
     table->setTableHeaderView(m_ui->tableHeadView);
     table->reloadData();
 
-    connect(m_ui->yuyueButton, &QPushButton::clicked, this, &QZDetailProductViewController::yuyueClick);
-    connect(m_ui->teleyuyueButton, &QPushButton::clicked, this, &QZDetailProductViewController::teleyuyueClcik);
+    connect(m_ui->yuyueButton, &QPushButton::clicked, this,
+            &QZDetailProductViewController::yuyueClick);
+    connect(m_ui->teleyuyueButton, &QPushButton::clicked, this,
+            &QZDetailProductViewController::teleyuyueClcik);
 }
 
 void QZDetailProductViewController::initUserData()
@@ -97,7 +99,9 @@ void QZDetailProductViewController::initUserData()
         return;
     sendRequest(
         FunctionCode::Bookings,
-        {{QStringLiteral("khbh"), khbh}, {QStringLiteral("cpdm"), m_model.w_cpdm}, {QStringLiteral("yyzt"), QStringLiteral("1,2")}},
+        {{QStringLiteral("khbh"), khbh},
+         {QStringLiteral("cpdm"), m_model.w_cpdm},
+         {QStringLiteral("yyzt"), QStringLiteral("1,2")}},
         {},
         [this](const ResponseEnvelope &answer) {
             const bool open = !answer.recordsAs<AppointmentModel>().isEmpty();
@@ -113,7 +117,8 @@ void QZDetailProductViewController::initUserData()
 
 void QZDetailProductViewController::changeProduceBuyAbleState()
 {
-    applyLook(Booking::buttonLook(m_model.w_xszt, m_model.w_zt, m_state, m_ui->yuyueButton->text()));
+    applyLook(
+        Booking::buttonLook(m_model.w_xszt, m_model.w_zt, m_state, m_ui->yuyueButton->text()));
 }
 
 void QZDetailProductViewController::applyLook(const Booking::ButtonLook &look)
@@ -133,12 +138,14 @@ void QZDetailProductViewController::yuyueClick()
 
 void QZDetailProductViewController::book(const QString &yyje, const QString &phone)
 {
-    sendAction(FunctionCode::BookingAction, Booking::addParams(customerNumber(), m_model.w_cpdm, yyje, phone),
+    sendAction(FunctionCode::BookingAction,
+               Booking::addParams(customerNumber(), m_model.w_cpdm, yyje, phone),
                [this](const ResponseEnvelope &) {
                    applyLook(Booking::processingLook());
-                   auto *done = new AlertController(
-                       this, QString(),
-                       QStringLiteral("您好！您已经成功提交澄岚信托的产品预约请求,我们的客户经理会尽快与您取得联系。"));
+                   auto *done =
+                       new AlertController(this, QString(),
+                                           QStringLiteral("您好！您已经成功提交澄岚信托的产品预约请"
+                                                          "求,我们的客户经理会尽快与您取得联系。"));
                    done->addAction(QStringLiteral("关闭"), AlertController::ActionStyle::Cancel);
                    done->show();
                });
@@ -169,7 +176,8 @@ int QZDetailProductViewController::numberOfRowsInSection(TableView *, int)
     return kFieldRows + 2;
 }
 
-TableViewCell *QZDetailProductViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+TableViewCell *QZDetailProductViewController::cellForRowAtIndexPath(TableView *tableView,
+                                                                    const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZDetailProductTableViewCell>();
     cell->nextButton()->disconnect(this);
@@ -177,7 +185,8 @@ TableViewCell *QZDetailProductViewController::cellForRowAtIndexPath(TableView *t
         cell->showHeading(QStringLiteral("产品要素"), false);
     } else if (indexPath.row == kMoreRow) {
         cell->showHeading(QStringLiteral("更多详情"), true);
-        connect(cell->nextButton(), &QPushButton::clicked, this, &QZDetailProductViewController::nextClick);
+        connect(cell->nextButton(), &QPushButton::clicked, this,
+                &QZDetailProductViewController::nextClick);
     } else {
         const auto &row = m_rows.at(indexPath.row - 1);
         cell->showField(row.first, row.second);
@@ -185,7 +194,8 @@ TableViewCell *QZDetailProductViewController::cellForRowAtIndexPath(TableView *t
     return cell;
 }
 
-void QZDetailProductViewController::didSelectRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+void QZDetailProductViewController::didSelectRowAtIndexPath(TableView *tableView,
+                                                            const IndexPath &indexPath)
 {
     tableView->deselectRowAtIndexPath(indexPath, true);
     if (indexPath.row == kMoreRow)

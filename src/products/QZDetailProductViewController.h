@@ -11,7 +11,9 @@ class QZDetailProductViewController;
 
 // "产品详情": one product's fifteen fields, the customer's booking state for it, booking
 // with an amount and a telephone number, booking by telephone, and its announcements.
-class QZDetailProductViewController : public RootViewController, public TableViewDataSource, public TableViewDelegate
+class QZDetailProductViewController : public RootViewController,
+                                      public TableViewDataSource,
+                                      public TableViewDelegate
 {
     Q_OBJECT
     Q_PROPERTY(modelForProd model READ model WRITE setModel)

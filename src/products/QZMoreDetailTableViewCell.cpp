@@ -7,7 +7,8 @@
 const QString QZMoreDetailTableViewCell::kReuseIdentifier = QStringLiteral("announcement");
 
 QZMoreDetailTableViewCell::QZMoreDetailTableViewCell(QWidget *parent)
-    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::QZMoreDetailTableViewCell)
+    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent),
+      m_ui(new Ui::QZMoreDetailTableViewCell)
 {
     m_ui->setupUi(this);
     setBackgroundColor(UiColor::background());

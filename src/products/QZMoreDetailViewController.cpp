@@ -56,7 +56,8 @@ void QZMoreDetailViewController::initData()
         {QStringLiteral("prod_code"), m_cpdm},
         {QStringLiteral("is_display"), QStringLiteral("1")},
         {QStringLiteral("status"), QStringLiteral("1")},
-        {QStringLiteral("notice_level"), noticeLevel(m_isBuyCust, Constant::shareConstant()->IsLogin())},
+        {QStringLiteral("notice_level"),
+         noticeLevel(m_isBuyCust, Constant::shareConstant()->IsLogin())},
     };
     sendRequest(FunctionCode::Announcements, params, {}, [this](const ResponseEnvelope &answer) {
         m_announcements = answer.recordsAs<ProductAnnouncementsModel>();
@@ -78,14 +79,16 @@ int QZMoreDetailViewController::numberOfRowsInSection(TableView *, int)
     return int(m_announcements.size());
 }
 
-TableViewCell *QZMoreDetailViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+TableViewCell *QZMoreDetailViewController::cellForRowAtIndexPath(TableView *tableView,
+                                                                 const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZMoreDetailTableViewCell>();
     cell->show(m_announcements.at(indexPath.row));
     return cell;
 }
 
-void QZMoreDetailViewController::didSelectRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+void QZMoreDetailViewController::didSelectRowAtIndexPath(TableView *tableView,
+                                                         const IndexPath &indexPath)
 {
     tableView->deselectRowAtIndexPath(indexPath, true);
     auto *announcement = new ProductDetailViewController;

@@ -10,7 +10,9 @@ class QZMoreDetailViewController;
 
 // "更多详情": the announcements of a product the customer may see, or a note that there
 // are none yet. Customers who hold the product see the most.
-class QZMoreDetailViewController : public RootViewController, public TableViewDataSource, public TableViewDelegate
+class QZMoreDetailViewController : public RootViewController,
+                                   public TableViewDataSource,
+                                   public TableViewDelegate
 {
     Q_OBJECT
     Q_PROPERTY(QString detailLabeltitle READ detailLabeltitle WRITE setDetailLabeltitle)

@@ -9,7 +9,8 @@
 const QString QZProductTableViewCell::kReuseIdentifier = QStringLiteral("cell");
 
 QZProductTableViewCell::QZProductTableViewCell(QWidget *parent)
-    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent), m_ui(new Ui::QZProductTableViewCell)
+    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent),
+      m_ui(new Ui::QZProductTableViewCell)
 {
     m_ui->setupUi(this);
     m_ui->isrx->raise(); // the badge sits over the card's corner

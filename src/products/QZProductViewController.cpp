@@ -50,14 +50,16 @@ int QZProductViewController::numberOfRowsInSection(TableView *, int)
     return m_products->size();
 }
 
-TableViewCell *QZProductViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+TableViewCell *QZProductViewController::cellForRowAtIndexPath(TableView *tableView,
+                                                              const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZProductTableViewCell>();
     cell->show(m_products->records().at(indexPath.row));
     return cell;
 }
 
-void QZProductViewController::didSelectRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+void QZProductViewController::didSelectRowAtIndexPath(TableView *tableView,
+                                                      const IndexPath &indexPath)
 {
     tableView->deselectRowAtIndexPath(indexPath, true);
     auto *detail = new QZDetailProductViewController;

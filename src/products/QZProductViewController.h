@@ -12,7 +12,9 @@ class QZProductViewController;
 }
 
 // "热销产品", the root of the products tab: the products page by page; a row opens its detail.
-class QZProductViewController : public RootViewController, public TableViewDataSource, public TableViewDelegate
+class QZProductViewController : public RootViewController,
+                                public TableViewDataSource,
+                                public TableViewDelegate
 {
     Q_OBJECT
 

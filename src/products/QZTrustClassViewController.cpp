@@ -77,7 +77,8 @@ int QZTrustClassViewController::numberOfRowsInSection(TableView *, int)
     return int(m_dataArray.size());
 }
 
-TableViewCell *QZTrustClassViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+TableViewCell *QZTrustClassViewController::cellForRowAtIndexPath(TableView *tableView,
+                                                                 const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZHelpTableViewCell>();
     cell->setBackgroundColor(UiColor::background());
@@ -90,7 +91,8 @@ TableViewCell *QZTrustClassViewController::cellForRowAtIndexPath(TableView *tabl
     return cell;
 }
 
-void QZTrustClassViewController::didSelectRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+void QZTrustClassViewController::didSelectRowAtIndexPath(TableView *tableView,
+                                                         const IndexPath &indexPath)
 {
     tableView->deselectRowAtIndexPath(indexPath, true);
     openText(indexPath.row);

@@ -9,7 +9,9 @@ class QZTrustClassViewController;
 
 // "信托讲堂": three legal texts shipped with the client; the header opens the page on the
 // trust industry.
-class QZTrustClassViewController : public RootViewController, public TableViewDataSource, public TableViewDelegate
+class QZTrustClassViewController : public RootViewController,
+                                   public TableViewDataSource,
+                                   public TableViewDelegate
 {
     Q_OBJECT
 

@@ -5,7 +5,8 @@
 #include "ResourceText.h"
 
 TrustHYViewController::TrustHYViewController(QWidget *parent)
-    : HtmlTextViewController(QStringLiteral("信托讲堂"), parent), m_ui(new Ui::TrustHYViewController)
+    : HtmlTextViewController(QStringLiteral("信托讲堂"), parent),
+      m_ui(new Ui::TrustHYViewController)
 {
     m_ui->setupUi(this);
     attach(nullptr, m_ui->webView);

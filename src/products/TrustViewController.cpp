@@ -61,7 +61,8 @@ int TrustViewController::numberOfRowsInSection(TableView *, int)
     return m_trusts->size();
 }
 
-TableViewCell *TrustViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+TableViewCell *TrustViewController::cellForRowAtIndexPath(TableView *tableView,
+                                                          const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<TrustTableViewCell>();
     cell->show(m_trusts->records().at(indexPath.row));
@@ -75,7 +76,8 @@ void TrustViewController::didSelectRowAtIndexPath(TableView *tableView, const In
     QString error;
     ViewController *detail = ScreenRegistry::instance().create(
         QStringLiteral("QZTrustDetailViewController"),
-        {{QStringLiteral("jzmodel"), RecordMapper::toJson(m_trusts->records().at(indexPath.row))}}, &error);
+        {{QStringLiteral("jzmodel"), RecordMapper::toJson(m_trusts->records().at(indexPath.row))}},
+        &error);
     if (detail)
         navigationController()->pushViewController(detail, true);
 }

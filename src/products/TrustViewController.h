@@ -12,7 +12,9 @@ class TrustViewController;
 }
 
 // "证券信托产品": the securities trusts page by page; a row opens the trust detail.
-class TrustViewController : public RootViewController, public TableViewDataSource, public TableViewDelegate
+class TrustViewController : public RootViewController,
+                            public TableViewDataSource,
+                            public TableViewDelegate
 {
     Q_OBJECT
 

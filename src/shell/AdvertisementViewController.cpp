@@ -69,8 +69,9 @@ void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
     m_skipButton = new QPushButton(QStringLiteral("跳过广告"), this);
     m_skipButton->setObjectName(QStringLiteral("skipButton"));
     m_skipButton->setGeometry(width() - 90, 40, 80, 30);
-    m_skipButton->setStyleSheet(QStringLiteral("QPushButton { background: #8C8C8C; color: white; font-size: 12px;"
-                                               " border: none; border-radius: 10px; }"));
+    m_skipButton->setStyleSheet(
+        QStringLiteral("QPushButton { background: #8C8C8C; color: white; font-size: 12px;"
+                       " border: none; border-radius: 10px; }"));
     connect(m_skipButton, &QPushButton::clicked, this, &AdvertisementViewController::skip);
     m_skipButton->show();
     m_skipButton->raise();

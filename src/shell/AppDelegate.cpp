@@ -49,8 +49,8 @@ void AppDelegate::start(bool showWindow)
 {
     KeyboardManager::start();
     auto *splash = new AdvertisementViewController;
-    connect(splash, &AdvertisementViewController::advertisementFinished, this, &AppDelegate::showTabBar,
-            Qt::QueuedConnection);
+    connect(splash, &AdvertisementViewController::advertisementFinished, this,
+            &AppDelegate::showTabBar, Qt::QueuedConnection);
     m_window->setRootViewController(splash);
     if (showWindow)
         m_window->show();
@@ -63,8 +63,10 @@ QList<ViewController *> AppDelegate::makeTabRoots()
         QString error;
         ViewController *screen = nullptr;
         if (ScreenRegistry::instance().contains(QString::fromLatin1(root.className)))
-            screen = ScreenRegistry::instance().create(QString::fromLatin1(root.className), {}, &error);
-        roots.append(screen ? screen : new PlaceholderViewController(QString::fromUtf8(root.title)));
+            screen =
+                ScreenRegistry::instance().create(QString::fromLatin1(root.className), {}, &error);
+        roots.append(screen ? screen
+                            : new PlaceholderViewController(QString::fromUtf8(root.title)));
     }
     return roots;
 }
@@ -88,7 +90,8 @@ void AppDelegate::traceFirstFrame(QWidget *widget)
         bool eventFilter(QObject *watched, QEvent *event) override
         {
             if (event->type() == QEvent::Paint) {
-                QTimer::singleShot(0, [] { std::fprintf(stderr, "startup: first tab-bar frame painted\n"); });
+                QTimer::singleShot(
+                    0, [] { std::fprintf(stderr, "startup: first tab-bar frame painted\n"); });
                 watched->removeEventFilter(this);
                 deleteLater();
             }

@@ -35,8 +35,8 @@ bool QZGuideViewController::followLink(const QUrl &url)
         return false;
     QString error;
     ViewController *registration = ScreenRegistry::instance().create(
-        QStringLiteral("QZRegister1ViewController"), {{QStringLiteral("belongto"), QStringLiteral("用户指南")}},
-        &error);
+        QStringLiteral("QZRegister1ViewController"),
+        {{QStringLiteral("belongto"), QStringLiteral("用户指南")}}, &error);
     if (registration)
         navigationController()->pushViewController(registration, true);
     else

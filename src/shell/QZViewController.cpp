@@ -22,12 +22,11 @@ struct HelpEntry
 };
 
 constexpr HelpEntry kEntries[] = {
-    {"怎么注册？", "register"},         {"怎么登录？", "login"},
-    {"忘记密码怎么办？", "forgotPsw"},  {"密码被锁定怎么办？", "lockedPsw"},
+    {"怎么注册？", "register"},          {"怎么登录？", "login"},
+    {"忘记密码怎么办？", "forgotPsw"},   {"密码被锁定怎么办？", "lockedPsw"},
     {"怎么修改登录密码？", "modifyPsw"}, {"什么是手势密码", "gesturePsw"},
     {"怎样退出登录？", "logout"},
 };
-
 
 } // namespace
 
@@ -55,7 +54,8 @@ void QZViewController::initUI()
     m_ui->tableView->setRowHeight(44);
     m_ui->tableView->reloadData();
     m_ui->phoneButton->setIcon(UiImage::named(QStringLiteral("call(42)")));
-    connect(m_ui->phoneButton, &QPushButton::clicked, this, [this]() { Telephone::callHotline(this); });
+    connect(m_ui->phoneButton, &QPushButton::clicked, this,
+            [this]() { Telephone::callHotline(this); });
 }
 
 void QZViewController::LeftNavigationButtonClick()
@@ -68,7 +68,8 @@ int QZViewController::numberOfRowsInSection(TableView *, int)
     return int(std::size(kEntries));
 }
 
-TableViewCell *QZViewController::cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath)
+TableViewCell *QZViewController::cellForRowAtIndexPath(TableView *tableView,
+                                                       const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZHelpTableViewCell>();
     cell->nameLabel()->setText(QString::fromUtf8(kEntries[indexPath.row].question));

@@ -9,7 +9,9 @@ class QZViewController;
 
 // The help centre: seven questions, each opening its answer page; a button along the
 // bottom dials the service hotline.
-class QZViewController : public RootViewController, public TableViewDataSource, public TableViewDelegate
+class QZViewController : public RootViewController,
+                         public TableViewDataSource,
+                         public TableViewDelegate
 {
     Q_OBJECT
 

@@ -37,7 +37,8 @@ TabbarView::TabbarView(QWidget *parent)
         button->setObjectName(QString::fromLatin1(info.objectName));
         button->setProperty("tag", info.tag);
         button->setFlat(true);
-        button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { border: none; background: transparent; }"));
         const int slot = info.slot;
         connect(button, &QPushButton::clicked, this, [this, slot]() { emit slotTapped(slot); });
         m_slotButtons.append(button);
@@ -47,7 +48,8 @@ TabbarView::TabbarView(QWidget *parent)
     m_callButton->setFlat(true);
     m_callButton->setIcon(UiImage::named(QStringLiteral("call")));
     m_callButton->setIconSize(QSize(49, 49));
-    m_callButton->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    m_callButton->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; }"));
     connect(m_callButton, &QPushButton::clicked, this, &TabbarView::callTapped);
     selectSlot(0);
 }
@@ -84,9 +86,9 @@ void TabbarView::resizeEvent(QResizeEvent *)
         const int slot = kSlots[i].slot;
         m_slotButtons.at(i)->setGeometry(slot * slotWidth, barTop, slotWidth, kHeight);
     }
-    m_circle->setGeometry((width() - kCircleSide) / 2, barTop - kCircleRise, kCircleSide, kCircleSide);
+    m_circle->setGeometry((width() - kCircleSide) / 2, barTop - kCircleRise, kCircleSide,
+                          kCircleSide);
     m_callButton->setGeometry((kCircleSide - 49) / 2, (kCircleSide - 49) / 2, 49, 49);
     // Only the bar and the disc take touches; the strip beside the disc belongs to the screen.
-    setMask(QRegion(0, barTop, width(), kHeight)
-            + QRegion(m_circle->geometry(), QRegion::Ellipse));
+    setMask(QRegion(0, barTop, width(), kHeight) + QRegion(m_circle->geometry(), QRegion::Ellipse));
 }

@@ -83,7 +83,8 @@ void TabbarViewController::touchBtnAtIndex(int slot)
 
 void TabbarViewController::teleyuyueClcik()
 {
-    Telephone::askToCallHotline(this, QStringLiteral("立即拨打%1进行业务咨询").arg(AppConfig::hotlineDisplay()));
+    Telephone::askToCallHotline(
+        this, QStringLiteral("立即拨打%1进行业务咨询").arg(AppConfig::hotlineDisplay()));
 }
 
 void TabbarViewController::phoneAlert()

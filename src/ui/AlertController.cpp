@@ -15,8 +15,9 @@ constexpr int kButtonHeight = 44;
 
 QString buttonStyle(AlertController::ActionStyle style)
 {
-    const QString color = style == AlertController::ActionStyle::Destructive ? QStringLiteral("#ff3b30")
-                                                                             : QStringLiteral("#007aff");
+    const QString color = style == AlertController::ActionStyle::Destructive
+                              ? QStringLiteral("#ff3b30")
+                              : QStringLiteral("#007aff");
     const QString weight = style == AlertController::ActionStyle::Cancel ? QStringLiteral("bold")
                                                                          : QStringLiteral("normal");
     return QStringLiteral("QPushButton { color: %1; font-weight: %2; font-size: 17px; border: none;"
@@ -29,7 +30,8 @@ QFrame *makePanel(QWidget *parent)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("alertPanel"));
-    panel->setStyleSheet(QStringLiteral("#alertPanel { background: #f7f7f7; border-radius: 12px; }"));
+    panel->setStyleSheet(
+        QStringLiteral("#alertPanel { background: #f7f7f7; border-radius: 12px; }"));
     return panel;
 }
 
@@ -140,7 +142,8 @@ void AlertController::build()
     column->setSpacing(6);
     const bool sheet = m_style == Style::ActionSheet;
     if (!m_title.isEmpty())
-        column->addWidget(makeLabel(m_title, sheet ? 13 : 17, !sheet, sheet ? "#8f8f8f" : "#000000"));
+        column->addWidget(
+            makeLabel(m_title, sheet ? 13 : 17, !sheet, sheet ? "#8f8f8f" : "#000000"));
     if (!m_message.isEmpty() || (m_title.isEmpty() && !sheet))
         column->addWidget(makeLabel(m_message, 13, false, sheet ? "#8f8f8f" : "#000000"));
     for (QLineEdit *field : m_fields) {
@@ -177,7 +180,8 @@ void AlertController::build()
             auto *cancelColumn = new QVBoxLayout(m_cancelPanel);
             cancelColumn->setContentsMargins(0, 0, 0, 0);
             QPushButton *cancel = makeButton(cancelIndex, m_cancelPanel);
-            cancel->setStyleSheet(cancel->styleSheet().replace("border-top: 1px solid #dcdcdc;", ""));
+            cancel->setStyleSheet(
+                cancel->styleSheet().replace("border-top: 1px solid #dcdcdc;", ""));
             cancelColumn->addWidget(cancel);
         }
     } else if (m_actions.size() == 2) {
@@ -203,7 +207,8 @@ void AlertController::layoutContent()
         return;
     if (m_style == Style::Alert) {
         const int w = std::min(kAlertWidth, width() - 2 * kSheetMargin);
-        const int h = m_panel->heightForWidth(w) > 0 ? m_panel->heightForWidth(w) : m_panel->sizeHint().height();
+        const int h = m_panel->heightForWidth(w) > 0 ? m_panel->heightForWidth(w)
+                                                     : m_panel->sizeHint().height();
         m_panel->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
         return;
     }
@@ -213,6 +218,7 @@ void AlertController::layoutContent()
         m_cancelPanel->setGeometry(kSheetMargin, bottom - kButtonHeight, w, kButtonHeight);
         bottom -= kButtonHeight + kSheetMargin;
     }
-    const int h = m_panel->heightForWidth(w) > 0 ? m_panel->heightForWidth(w) : m_panel->sizeHint().height();
+    const int h =
+        m_panel->heightForWidth(w) > 0 ? m_panel->heightForWidth(w) : m_panel->sizeHint().height();
     m_panel->setGeometry(kSheetMargin, bottom - h, w, h);
 }

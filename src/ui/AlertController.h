@@ -17,8 +17,17 @@ class AlertController : public OverlayView
     Q_OBJECT
 
 public:
-    enum class Style { Alert, ActionSheet };
-    enum class ActionStyle { Default, Cancel, Destructive };
+    enum class Style
+    {
+        Alert,
+        ActionSheet
+    };
+    enum class ActionStyle
+    {
+        Default,
+        Cancel,
+        Destructive
+    };
 
     AlertController(QWidget *over, const QString &title, const QString &message,
                     Style style = Style::Alert);

@@ -35,8 +35,8 @@ QRect CollectionView::rectForItemAtIndex(int index) const
     const int width = (viewport()->width() - (m_columns + 1) * m_spacing) / m_columns;
     const int row = index / m_columns;
     const int column = index % m_columns;
-    return QRect(m_spacing + column * (width + m_spacing), m_spacing + row * (m_itemHeight + m_spacing), width,
-                 m_itemHeight);
+    return QRect(m_spacing + column * (width + m_spacing),
+                 m_spacing + row * (m_itemHeight + m_spacing), width, m_itemHeight);
 }
 
 std::optional<int> CollectionView::indexForItemAtPoint(const QPoint &viewportPoint) const

@@ -28,7 +28,8 @@ DatePickerSheet::DatePickerSheet(QWidget *over, std::function<void(const QDate &
     cancel->setObjectName(QStringLiteral("datePickerCancel"));
     done->setObjectName(QStringLiteral("datePickerDone"));
     for (QPushButton *b : {cancel, done})
-        b->setStyleSheet(QStringLiteral("QPushButton { border: none; color: #007aff; font-size: 16px; padding: 8px 14px; }"));
+        b->setStyleSheet(QStringLiteral(
+            "QPushButton { border: none; color: #007aff; font-size: 16px; padding: 8px 14px; }"));
     connect(cancel, &QPushButton::clicked, this, &OverlayView::dismiss);
     connect(done, &QPushButton::clicked, this, &DatePickerSheet::confirm);
 
@@ -44,7 +45,8 @@ DatePickerSheet::DatePickerSheet(QWidget *over, std::function<void(const QDate &
 }
 
 DatePickerSheet *DatePickerSheet::show(QWidget *over, const QDate &current, const QDate &minimum,
-                                       const QDate &maximum, std::function<void(const QDate &)> onPicked)
+                                       const QDate &maximum,
+                                       std::function<void(const QDate &)> onPicked)
 {
     auto *sheet = new DatePickerSheet(over, std::move(onPicked));
     if (minimum.isValid())

@@ -18,10 +18,11 @@ ImageLoader *ImageLoader::shared()
     return loader;
 }
 
-ImageLoader::ImageLoader() : m_network(new QNetworkAccessManager(this)), m_memory(kMemoryBudgetBytes)
+ImageLoader::ImageLoader()
+    : m_network(new QNetworkAccessManager(this)), m_memory(kMemoryBudgetBytes)
 {
-    setDiskCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
-                          + QStringLiteral("/images"));
+    setDiskCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                          QStringLiteral("/images"));
 }
 
 void ImageLoader::setDiskCacheDirectory(const QString &path)
@@ -51,8 +52,8 @@ void ImageLoader::loadInto(QLabel *view, const QUrl &url, const QPixmap &placeho
     load(url, view, [guard, url](const QImage &image) {
         if (!guard || guard->property(kUrlProperty).toUrl() != url || image.isNull())
             return;
-        guard->setPixmap(QPixmap::fromImage(image).scaled(guard->size(), Qt::KeepAspectRatioByExpanding,
-                                                          Qt::SmoothTransformation));
+        guard->setPixmap(QPixmap::fromImage(image).scaled(
+            guard->size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
     });
 }
 

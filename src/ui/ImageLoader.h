@@ -22,8 +22,8 @@ class ImageLoader : public QObject
 public:
     static ImageLoader *shared();
 
-    // Shows the placeholder (or nothing), then the image once loaded. A view that has since been given
-    // another URL (a reused cell) is left alone when the old image arrives.
+    // Shows the placeholder (or nothing), then the image once loaded. A view that has since been
+    // given another URL (a reused cell) is left alone when the old image arrives.
     void loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder = QPixmap());
 
     // The image, or a null image when it cannot be loaded; done runs on the main thread,

@@ -78,7 +78,8 @@ void NavigationBar::layoutItems()
     }
     if (m_right) {
         const QSize s = m_right->sizeHint().expandedTo(m_right->size());
-        m_right->setGeometry(width() - s.width(), (height() - s.height()) / 2, s.width(), s.height());
+        m_right->setGeometry(width() - s.width(), (height() - s.height()) / 2, s.width(),
+                             s.height());
         rightWidth = s.width();
     }
     const int side = std::max(leftWidth, rightWidth) + 4;

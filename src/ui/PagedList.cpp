@@ -33,7 +33,8 @@ void PagedListLoader::send(int offset, bool firstPage)
     if (!m_screen)
         return;
     const bool withOrder = firstPage || m_query.orderbyOnEveryPage;
-    const ParamsExt ext = Request::paging(m_query.pageSize, offset, withOrder ? m_query.orderby : OrderBy());
+    const ParamsExt ext =
+        Request::paging(m_query.pageSize, offset, withOrder ? m_query.orderby : OrderBy());
     GatewayClient::post(
         Request::getJsonStr(m_query.code, m_query.params, ext), m_screen,
         [this, firstPage](const ResponseEnvelope &answer) {
@@ -46,5 +47,7 @@ void PagedListLoader::send(int offset, bool firstPage)
             if (!firstPage && answer.records().isEmpty())
                 Toast::show(m_screen, QStringLiteral("没有更多数据了！"), 1.5);
         },
-        [this](const QString &) { AlertController::showMessage(m_screen, QStringLiteral("您还没有连接到网络")); });
+        [this](const QString &) {
+            AlertController::showMessage(m_screen, QStringLiteral("您还没有连接到网络"));
+        });
 }

@@ -31,7 +31,8 @@ class PagedListLoader
 public:
     using PageArrived = std::function<void(const ResponseEnvelope &answer, bool firstPage)>;
 
-    PagedListLoader(RootViewController *screen, TableView *table, PagedQuery query, PageArrived arrived);
+    PagedListLoader(RootViewController *screen, TableView *table, PagedQuery query,
+                    PageArrived arrived);
 
     void loadFirstPage();
     void loadNextPage(int rowsHeld);
@@ -47,15 +48,15 @@ private:
 };
 
 // A paged list of records of one type: the screen's data array and its loader together.
-template <class Record>
-class PagedList
+template <class Record> class PagedList
 {
     Q_DISABLE_COPY_MOVE(PagedList) // the loader's continuation refers to this object
 
 public:
     PagedList(RootViewController *screen, TableView *table, PagedQuery query)
-        : m_loader(screen, table, std::move(query),
-                   [this](const ResponseEnvelope &answer, bool) { m_records.append(answer.recordsAs<Record>()); })
+        : m_loader(screen, table, std::move(query), [this](const ResponseEnvelope &answer, bool) {
+              m_records.append(answer.recordsAs<Record>());
+          })
     {
     }
 

@@ -38,7 +38,8 @@ QWidget *PagingScrollView::page(int index) const
 void PagingScrollView::placePages(int offset)
 {
     const int w = width();
-    m_strip->setGeometry(-m_current * w + offset, 0, std::max(1, w * int(m_pages.size())), height());
+    m_strip->setGeometry(-m_current * w + offset, 0, std::max(1, w * int(m_pages.size())),
+                         height());
     for (int i = 0; i < m_pages.size(); ++i) {
         if (m_pages.at(i))
             m_pages.at(i)->setGeometry(i * w, 0, w, height());

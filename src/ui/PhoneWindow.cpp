@@ -51,7 +51,9 @@ PhoneWindow::PhoneWindow(QSize size, QWidget *parent)
     connect(indicator, &NetworkActivityIndicator::visibilityChanged, m_networkIndicator,
             &ActivityIndicator::setAnimating);
 
-    const auto tick = [this]() { m_clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm"))); };
+    const auto tick = [this]() {
+        m_clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm")));
+    };
     tick();
     auto *clockTimer = new QTimer(this);
     connect(clockTimer, &QTimer::timeout, this, tick);

@@ -9,10 +9,12 @@ ProgressHUD::ProgressHUD(QWidget *over, Look look, const QString &text)
     : OverlayView(over, true, Qt::transparent), m_look(look), m_box(new QWidget(this)),
       m_spinner(new ActivityIndicator(m_box)), m_label(new QLabel(text, m_box))
 {
-    setObjectName(look == Look::Box ? QStringLiteral("progressHUD") : QStringLiteral("loadingView"));
+    setObjectName(look == Look::Box ? QStringLiteral("progressHUD")
+                                    : QStringLiteral("loadingView"));
     m_box->setObjectName(QStringLiteral("hudBox"));
     if (look == Look::Box) {
-        m_box->setStyleSheet(QStringLiteral("#hudBox { background: rgba(0, 0, 0, 180); border-radius: 10px; }"));
+        m_box->setStyleSheet(
+            QStringLiteral("#hudBox { background: rgba(0, 0, 0, 180); border-radius: 10px; }"));
         m_spinner->setColor(Qt::white);
     } else {
         m_spinner->setColor(UiColor::brandBlue());

@@ -12,7 +12,11 @@ class ProgressHUD : public OverlayView
     Q_OBJECT
 
 public:
-    enum class Look { Box, Bare };
+    enum class Look
+    {
+        Box,
+        Bare
+    };
 
     ProgressHUD(QWidget *over, Look look, const QString &text = QString());
 

@@ -6,7 +6,8 @@ namespace ResourceText {
 
 QString htmlPath(const QString &name)
 {
-    const QString file = name.endsWith(QLatin1String(".html")) ? name : name + QStringLiteral(".html");
+    const QString file =
+        name.endsWith(QLatin1String(".html")) ? name : name + QStringLiteral(".html");
     return QStringLiteral(":/html/") + file;
 }
 

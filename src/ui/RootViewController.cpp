@@ -25,13 +25,20 @@ const QString kNoNetwork = QStringLiteral("您还没有连接到网络");
 QString systemItemTitle(RootViewController::SystemItem item)
 {
     switch (item) {
-    case RootViewController::SystemItem::Done: return QStringLiteral("完成");
-    case RootViewController::SystemItem::Cancel: return QStringLiteral("取消");
-    case RootViewController::SystemItem::Edit: return QStringLiteral("编辑");
-    case RootViewController::SystemItem::Save: return QStringLiteral("保存");
-    case RootViewController::SystemItem::Add: return QStringLiteral("＋");
-    case RootViewController::SystemItem::Search: return QStringLiteral("搜索");
-    case RootViewController::SystemItem::Refresh: return QStringLiteral("刷新");
+    case RootViewController::SystemItem::Done:
+        return QStringLiteral("完成");
+    case RootViewController::SystemItem::Cancel:
+        return QStringLiteral("取消");
+    case RootViewController::SystemItem::Edit:
+        return QStringLiteral("编辑");
+    case RootViewController::SystemItem::Save:
+        return QStringLiteral("保存");
+    case RootViewController::SystemItem::Add:
+        return QStringLiteral("＋");
+    case RootViewController::SystemItem::Search:
+        return QStringLiteral("搜索");
+    case RootViewController::SystemItem::Refresh:
+        return QStringLiteral("刷新");
     }
     return QString();
 }
@@ -59,7 +66,8 @@ QWidget *RootViewController::makeBarButton(const QString &image, const QString &
     auto *button = new QPushButton;
     button->setObjectName(left ? QStringLiteral("leftNavigationButton")
                                : QStringLiteral("rightNavigationButton"));
-    button->setFixedSize(title.isEmpty() ? QSize(40, 50) : QSize(std::max(40, 14 + 12 * int(title.size())), 50));
+    button->setFixedSize(title.isEmpty() ? QSize(40, 50)
+                                         : QSize(std::max(40, 14 + 12 * int(title.size())), 50));
     button->setFlat(true);
     button->setCursor(Qt::PointingHandCursor);
     const QString padding = left ? QStringLiteral("padding-left: 10px; text-align: left;")
@@ -89,8 +97,9 @@ QWidget *RootViewController::makeSystemBarButton(SystemItem item, bool left)
                                : QStringLiteral("rightSystemNavigationButton"));
     button->setFixedHeight(44);
     button->setFlat(true);
-    button->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; color: white;"
-                                         " font-size: 16px; padding: 0 10px; }"));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; color: white;"
+                       " font-size: 16px; padding: 0 10px; }"));
     connect(button, &QPushButton::clicked, this, [this, left]() {
         if (left)
             LeftSystemNavigationButtonClick();
@@ -138,7 +147,8 @@ void RootViewController::finishLoadingView()
         m_loadingView->hide();
 }
 
-void RootViewController::showToast(const QString &text, double seconds, std::function<void()> completion)
+void RootViewController::showToast(const QString &text, double seconds,
+                                   std::function<void()> completion)
 {
     Toast::show(this, text, seconds, std::move(completion));
 }
@@ -188,7 +198,8 @@ void RootViewController::keyPressEvent(QKeyEvent *event)
 {
     // A line edit passes the return key on to its screen after handling it.
     auto *field = qobject_cast<QLineEdit *>(window()->focusWidget());
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && field && isAncestorOf(field)) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && field &&
+        isAncestorOf(field)) {
         textFieldShouldReturn(field);
         return;
     }

@@ -23,7 +23,16 @@ class RootViewController : public ViewController
     Q_OBJECT
 
 public:
-    enum class SystemItem { Done, Cancel, Edit, Save, Add, Search, Refresh };
+    enum class SystemItem
+    {
+        Done,
+        Cancel,
+        Edit,
+        Save,
+        Add,
+        Search,
+        Refresh
+    };
 
     explicit RootViewController(QWidget *parent = nullptr);
 
@@ -48,14 +57,23 @@ public:
     static QColor getColor(const QString &hex);
     static QColor colorWithRed(double red, double green, double blue);
 
-    static bool validateIDCardNumber(const QString &t) { return Validation::validateIDCardNumber(t); }
+    static bool validateIDCardNumber(const QString &t)
+    {
+        return Validation::validateIDCardNumber(t);
+    }
     static bool validateEmail(const QString &t) { return Validation::validateEmail(t); }
     static bool validatePhone(const QString &t) { return Validation::validatePhone(t); }
     static bool checkPassword(const QString &t) { return Validation::checkPassword(t); }
     static bool checkUserName(const QString &t) { return Validation::checkUserName(t); }
-    static bool isPureNumandCharacters(const QString &t) { return Validation::isPureNumandCharacters(t); }
+    static bool isPureNumandCharacters(const QString &t)
+    {
+        return Validation::isPureNumandCharacters(t);
+    }
     static QString GetFormateDate(const QString &t) { return Formatting::GetFormateDate(t); }
-    static QString stringTofengeString(const QString &t) { return Formatting::stringTofengeString(t); }
+    static QString stringTofengeString(const QString &t)
+    {
+        return Formatting::stringTofengeString(t);
+    }
     static QHash<QString, QString> reloadDictionary();
 
 public:
@@ -76,7 +94,11 @@ protected:
     void endEditing();
 
     // What a failed request does besides switching the indicator off.
-    enum class OnFailure { NetworkAlert, Silent };
+    enum class OnFailure
+    {
+        NetworkAlert,
+        Silent
+    };
     using Answer = std::function<void(const ResponseEnvelope &)>;
 
     // Sends an operation tied to this screen; the answer is handled by the caller

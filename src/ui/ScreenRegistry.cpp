@@ -52,7 +52,8 @@ bool ScreenRegistry::applyProperties(ViewController *screen, const QJsonObject &
     for (auto it = properties.constBegin(); it != properties.constEnd(); ++it) {
         const int index = meta->indexOfProperty(it.key().toLatin1().constData());
         if (index < 0) {
-            *error = QStringLiteral("%1 has no property %2").arg(QString::fromLatin1(meta->className()), it.key());
+            *error = QStringLiteral("%1 has no property %2")
+                         .arg(QString::fromLatin1(meta->className()), it.key());
             return false;
         }
         const QMetaProperty property = meta->property(index);
@@ -64,7 +65,8 @@ bool ScreenRegistry::applyProperties(ViewController *screen, const QJsonObject &
         } else {
             value = it.value().toVariant();
             if (!value.convert(type)) {
-                *error = QStringLiteral("cannot set %1 from %2").arg(it.key(), it.value().toVariant().toString());
+                *error = QStringLiteral("cannot set %1 from %2")
+                             .arg(it.key(), it.value().toVariant().toString());
                 return false;
             }
         }

@@ -54,9 +54,9 @@ void SegmentedControl::restyle()
 {
     for (int i = 0; i < m_buttons.size(); ++i) {
         const QColor c = i == m_selected ? m_selectedColor : QColor(0x33, 0x33, 0x33);
-        m_buttons.at(i)->setStyleSheet(
-            QStringLiteral("QPushButton { border: none; background: transparent; font-size: 15px; color: %1; }")
-                .arg(c.name()));
+        m_buttons.at(i)->setStyleSheet(QStringLiteral("QPushButton { border: none; background: "
+                                                      "transparent; font-size: 15px; color: %1; }")
+                                           .arg(c.name()));
     }
 }
 

@@ -30,10 +30,11 @@ TableView::TableView(QWidget *parent, Style style) : QAbstractScrollArea(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalScrollBar()->setSingleStep(20);
-    verticalScrollBar()->setStyleSheet(QStringLiteral(
-        "QScrollBar:vertical { width: 4px; background: transparent; }"
-        "QScrollBar::handle:vertical { background: rgba(0,0,0,80); border-radius: 2px; min-height: 20px; }"
-        "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"));
+    verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { width: 4px; background: transparent; }"
+                       "QScrollBar::handle:vertical { background: rgba(0,0,0,80); border-radius: "
+                       "2px; min-height: 20px; }"
+                       "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"));
     connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, [this]() { userScrolled(); });
     setStyle(style);
 }
@@ -45,7 +46,8 @@ void TableView::setStyle(Style style)
     m_style = style;
     viewport()->setAutoFillBackground(true);
     QPalette p = viewport()->palette();
-    p.setColor(QPalette::Window, style == Style::Grouped ? UiColor::background() : QColor(Qt::white));
+    p.setColor(QPalette::Window,
+               style == Style::Grouped ? UiColor::background() : QColor(Qt::white));
     viewport()->setPalette(p);
 }
 
@@ -106,7 +108,8 @@ void TableView::reloadData()
 
 int TableView::rowHeightFor(const IndexPath &path) const
 {
-    const int fromDelegate = m_delegate ? m_delegate->heightForRowAtIndexPath(const_cast<TableView *>(this), path) : -1;
+    const int fromDelegate =
+        m_delegate ? m_delegate->heightForRowAtIndexPath(const_cast<TableView *>(this), path) : -1;
     if (fromDelegate >= 0)
         return fromDelegate;
     return m_rowHeight == kAutomaticDimension ? m_estimatedRowHeight : m_rowHeight;
@@ -114,7 +117,9 @@ int TableView::rowHeightFor(const IndexPath &path) const
 
 int TableView::headerHeightFor(int section) const
 {
-    const int h = m_delegate ? m_delegate->heightForHeaderInSection(const_cast<TableView *>(this), section) : -1;
+    const int h = m_delegate
+                      ? m_delegate->heightForHeaderInSection(const_cast<TableView *>(this), section)
+                      : -1;
     if (h >= 0)
         return h;
     if (m_sectionHeaderHeight > 0)
@@ -124,7 +129,9 @@ int TableView::headerHeightFor(int section) const
 
 int TableView::footerHeightFor(int section) const
 {
-    const int h = m_delegate ? m_delegate->heightForFooterInSection(const_cast<TableView *>(this), section) : -1;
+    const int h = m_delegate
+                      ? m_delegate->heightForFooterInSection(const_cast<TableView *>(this), section)
+                      : -1;
     if (h >= 0)
         return h;
     if (m_sectionFooterHeight > 0)
@@ -138,7 +145,8 @@ void TableView::rebuildItems()
     m_sections.clear();
     if (m_tableHeader)
         m_items.append({ItemKind::TableHeader, -1, -1, 0, m_tableHeader->height(), true});
-    const int sections = m_dataSource ? std::max(0, m_dataSource->numberOfSectionsInTableView(this)) : 0;
+    const int sections =
+        m_dataSource ? std::max(0, m_dataSource->numberOfSectionsInTableView(this)) : 0;
     const bool automatic = m_rowHeight == kAutomaticDimension;
     for (int s = 0; s < sections; ++s) {
         Section section;
@@ -147,7 +155,8 @@ void TableView::rebuildItems()
             m_items.append({ItemKind::SectionHeader, s, -1, 0, h, true});
         section.firstItem = int(m_items.size());
         for (int r = 0; r < section.rows; ++r) {
-            const int fromDelegate = m_delegate ? m_delegate->heightForRowAtIndexPath(this, {s, r}) : -1;
+            const int fromDelegate =
+                m_delegate ? m_delegate->heightForRowAtIndexPath(this, {s, r}) : -1;
             const bool measured = fromDelegate >= 0 || !automatic;
             m_items.append({ItemKind::Row, s, r, 0, rowHeightFor({s, r}), measured});
         }
@@ -312,7 +321,8 @@ void TableView::layoutVisible()
             widget->setGeometry(0, it->top - y0, w, it->height);
             widget->show();
             if (it->kind == ItemKind::SectionHeader || it->kind == ItemKind::SectionFooter)
-                visibleSectionViews.insert(sectionViewKey(it->section, it->kind == ItemKind::SectionFooter));
+                visibleSectionViews.insert(
+                    sectionViewKey(it->section, it->kind == ItemKind::SectionFooter));
         }
         for (auto it = m_sectionViews.begin(); it != m_sectionViews.end();) {
             if (!visibleSectionViews.contains(it.key())) {
@@ -323,14 +333,15 @@ void TableView::layoutVisible()
                 ++it;
             }
         }
-        const std::pair<ItemKind, QWidget *> fixedViews[] = {
-            {ItemKind::TableHeader, m_tableHeader}, {ItemKind::TableFooter, m_tableFooter},
-            {ItemKind::LoadMore, m_loadMore}};
+        const std::pair<ItemKind, QWidget *> fixedViews[] = {{ItemKind::TableHeader, m_tableHeader},
+                                                             {ItemKind::TableFooter, m_tableFooter},
+                                                             {ItemKind::LoadMore, m_loadMore}};
         for (const auto &[kind, view] : fixedViews) {
             if (!view)
                 continue;
-            const auto found = std::find_if(m_items.cbegin(), m_items.cend(),
-                                            [kind = kind](const Item &i) { return i.kind == kind; });
+            const auto found =
+                std::find_if(m_items.cbegin(), m_items.cend(),
+                             [kind = kind](const Item &i) { return i.kind == kind; });
             if (found == m_items.cend() || found->top >= y1 || found->top + found->height <= y0)
                 view->hide();
         }
@@ -429,7 +440,8 @@ void TableView::scrollToRowAtIndexPath(const IndexPath &indexPath)
             wanted = r.top();
         else if (r.bottom() > value + viewport()->height())
             wanted = r.bottom() - viewport()->height() + 1;
-        const bool atEnd = wanted > verticalScrollBar()->maximum() && value == verticalScrollBar()->maximum();
+        const bool atEnd =
+            wanted > verticalScrollBar()->maximum() && value == verticalScrollBar()->maximum();
         if (wanted == value || atEnd)
             return;
         verticalScrollBar()->setValue(wanted);
@@ -468,7 +480,8 @@ void TableView::userScrolled()
         return;
     const Item &last = m_items.last();
     const int bottom = verticalScrollBar()->value() + viewport()->height();
-    if (last.kind == ItemKind::LoadMore && last.top + last.height <= bottom && verticalScrollBar()->maximum() > 0)
+    if (last.kind == ItemKind::LoadMore && last.top + last.height <= bottom &&
+        verticalScrollBar()->maximum() > 0)
         m_loadMore->beginRefreshing();
 }
 

@@ -22,7 +22,8 @@ public:
     virtual ~TableViewDataSource() = default;
     virtual int numberOfSectionsInTableView(TableView *) { return 1; }
     virtual int numberOfRowsInSection(TableView *tableView, int section) = 0;
-    virtual TableViewCell *cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath) = 0;
+    virtual TableViewCell *cellForRowAtIndexPath(TableView *tableView,
+                                                 const IndexPath &indexPath) = 0;
 };
 
 // Heights, section views and selection. A height of -1 takes the table's default.
@@ -45,7 +46,11 @@ class TableView : public QAbstractScrollArea
     Q_OBJECT
 
 public:
-    enum class Style { Plain, Grouped };
+    enum class Style
+    {
+        Plain,
+        Grouped
+    };
     static constexpr int kAutomaticDimension = -1;
 
     explicit TableView(QWidget *parent = nullptr, Style style = Style::Plain);
@@ -75,8 +80,7 @@ public:
     void reloadData();
     TableViewCell *dequeueReusableCellWithIdentifier(const QString &identifier);
     // A cell to fill: one waiting for reuse under its class's kReuseIdentifier, or a new one.
-    template <class Cell>
-    Cell *dequeueReusableCell()
+    template <class Cell> Cell *dequeueReusableCell()
     {
         if (TableViewCell *cell = dequeueReusableCellWithIdentifier(Cell::kReuseIdentifier))
             return static_cast<Cell *>(cell);
@@ -113,7 +117,15 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
-    enum class ItemKind { TableHeader, SectionHeader, Row, SectionFooter, TableFooter, LoadMore };
+    enum class ItemKind
+    {
+        TableHeader,
+        SectionHeader,
+        Row,
+        SectionFooter,
+        TableFooter,
+        LoadMore
+    };
     struct Item
     {
         ItemKind kind;

@@ -13,8 +13,19 @@ class TableViewCell : public QWidget
     Q_OBJECT
 
 public:
-    enum class CellStyle { Custom, Default, Value1, Subtitle };
-    enum class Accessory { None, DisclosureIndicator, Checkmark };
+    enum class CellStyle
+    {
+        Custom,
+        Default,
+        Value1,
+        Subtitle
+    };
+    enum class Accessory
+    {
+        None,
+        DisclosureIndicator,
+        Checkmark
+    };
 
     explicit TableViewCell(const QString &reuseIdentifier, CellStyle style = CellStyle::Custom,
                            QWidget *parent = nullptr);
@@ -37,7 +48,11 @@ public:
 
     void setSeparatorVisible(bool visible);
     void setBackgroundColor(const QColor &color);
-    void setSeparatorInset(int left) { m_separatorInset = left; update(); }
+    void setSeparatorInset(int left)
+    {
+        m_separatorInset = left;
+        update();
+    }
 
     // Called before the table hands a reused cell out again.
     virtual void prepareForReuse() {}

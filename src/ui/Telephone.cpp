@@ -30,9 +30,9 @@ bool platformOpen(const QString &url)
 {
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                            QStringLiteral("x-scheme-handler/tel")});
-    if (!query.waitForFinished(2000) || query.exitCode() != 0
-        || query.readAllStandardOutput().trimmed().isEmpty())
+                                             QStringLiteral("x-scheme-handler/tel")});
+    if (!query.waitForFinished(2000) || query.exitCode() != 0 ||
+        query.readAllStandardOutput().trimmed().isEmpty())
         return false;
     QString number = url;
     number.remove(QRegularExpression(QStringLiteral("^tel:(//)?")));
@@ -56,7 +56,8 @@ void callHotline(QWidget *over)
 {
     if (openURL(QStringLiteral("tel://") + AppConfig::hotline()))
         return;
-    auto *alert = new AlertController(over, QStringLiteral("温馨提示"), QStringLiteral("该设备不支持拨号！"));
+    auto *alert =
+        new AlertController(over, QStringLiteral("温馨提示"), QStringLiteral("该设备不支持拨号！"));
     alert->addAction(QStringLiteral("返回"), AlertController::ActionStyle::Cancel);
     alert->show();
 }

@@ -16,8 +16,9 @@ Toast::Toast(QWidget *over, const QString &text, double seconds)
     m_label->setObjectName(QStringLiteral("toastLabel"));
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignCenter);
-    m_label->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 190); color: white;"
-                                          " border-radius: 8px; padding: 10px 14px; font-size: 14px; }"));
+    m_label->setStyleSheet(
+        QStringLiteral("QLabel { background: rgba(0, 0, 0, 190); color: white;"
+                       " border-radius: 8px; padding: 10px 14px; font-size: 14px; }"));
 }
 
 Toast *Toast::show(QWidget *over, const QString &text, double seconds,
@@ -43,8 +44,8 @@ void Toast::layoutContent()
     const int padding = 2 * 14 + 2;
     const int natural = m_label->fontMetrics().horizontalAdvance(m_label->text()) + padding;
     const int w = std::min(natural, width() * 4 / 5);
-    const QRect text = m_label->fontMetrics().boundingRect(QRect(0, 0, w - padding, 10000), Qt::TextWordWrap,
-                                                           m_label->text());
+    const QRect text = m_label->fontMetrics().boundingRect(QRect(0, 0, w - padding, 10000),
+                                                           Qt::TextWordWrap, m_label->text());
     const int h = text.height() + 2 * 10 + 2;
     m_label->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
 }

@@ -11,8 +11,17 @@ QColor getColor(const QString &hex);
 QColor colorWithRed(double red, double green, double blue);
 
 // The shared look.
-inline QColor background() { return getColor(QStringLiteral("efefef")); }
-inline QColor brandBlue() { return getColor(QStringLiteral("0588e5")); }
-inline QColor navigationTint() { return colorWithRed(5, 135, 227); }
+inline QColor background()
+{
+    return getColor(QStringLiteral("efefef"));
+}
+inline QColor brandBlue()
+{
+    return getColor(QStringLiteral("0588e5"));
+}
+inline QColor navigationTint()
+{
+    return colorWithRed(5, 135, 227);
+}
 
 } // namespace UiColor

@@ -111,13 +111,14 @@ void ViewController::dismissViewControllerAnimated(bool animated, std::function<
     presenter->beginAppearance(animated);
     const QPoint below(0, presented->height());
     QPointer<ViewController> keep(presenter);
-    Animations::slide(presented, presented->pos(), below, [keep, presented, animated, completion]() {
-        presented->endDisappearance(animated);
-        presented->hide();
-        presented->deleteLater();
-        if (keep)
-            keep->endAppearance(animated);
-        if (completion)
-            completion();
-    });
+    Animations::slide(presented, presented->pos(), below,
+                      [keep, presented, animated, completion]() {
+                          presented->endDisappearance(animated);
+                          presented->hide();
+                          presented->deleteLater();
+                          if (keep)
+                              keep->endAppearance(animated);
+                          if (completion)
+                              completion();
+                      });
 }

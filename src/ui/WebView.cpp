@@ -97,14 +97,16 @@ void WebView::loadHTMLString(const QString &html, const QUrl &baseUrl)
 
 void WebView::loadResourcePage(const QString &name)
 {
-    const QString file = name.endsWith(QLatin1String(".html")) ? name : name + QStringLiteral(".html");
+    const QString file =
+        name.endsWith(QLatin1String(".html")) ? name : name + QStringLiteral(".html");
     loadRequest(QUrl(QStringLiteral("qrc:/html/") + file));
 }
 
 void WebView::loadRequest(const QUrl &url)
 {
     if (url.scheme() == QLatin1String("qrc") || url.isLocalFile()) {
-        const QString path = url.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + url.path() : url.toLocalFile();
+        const QString path = url.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + url.path()
+                                                                  : url.toLocalFile();
         if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
             loadPdfFile(path);
             return;

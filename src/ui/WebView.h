@@ -27,7 +27,10 @@ public:
     void loadPdfFile(const QString &path);
 
     // Return true to stop the web view from following the link itself.
-    void setLinkHandler(std::function<bool(const QUrl &)> handler) { m_linkHandler = std::move(handler); }
+    void setLinkHandler(std::function<bool(const QUrl &)> handler)
+    {
+        m_linkHandler = std::move(handler);
+    }
 
     bool canGoBack() const;
     void goBack();

@@ -53,10 +53,15 @@ private slots:
                 answers.append(QJsonDocument::fromJson(line).object());
         QVERIFY2(answers.size() >= script.size(), qPrintable(QString::number(answers.size())));
         for (int i = 0; i < 13; ++i)
-            QVERIFY2(answers.at(i).value("ok").toBool(), qPrintable(QString("step %1: %2").arg(i).arg(
-                                                              QString::fromUtf8(QJsonDocument(answers.at(i)).toJson()))));
+            QVERIFY2(
+                answers.at(i).value("ok").toBool(),
+                qPrintable(QString("step %1: %2")
+                               .arg(i)
+                               .arg(QString::fromUtf8(QJsonDocument(answers.at(i)).toJson()))));
         QCOMPARE(answers.at(4).value("tab").toInt(), 3);
-        QCOMPARE(answers.at(6).value("dialog").toObject().value("buttons").toArray().first().toString(), QString("呼叫"));
+        QCOMPARE(
+            answers.at(6).value("dialog").toObject().value("buttons").toArray().first().toString(),
+            QString("呼叫"));
         QCOMPARE(answers.at(10).value("screen").toString(), QString("QZHelpViewController"));
         QCOMPARE(answers.at(10).value("title").toString(), QString("帮助中心"));
         QCOMPARE(answers.at(11).value("IsLogin").toBool(), false);

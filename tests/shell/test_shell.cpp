@@ -41,7 +41,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         m_app->start();
-        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        auto *splash =
+            qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
         QVERIFY(splash);
         QTRY_COMPARE(splash->totalNum(), 1);
         QVERIFY(splash->findChild<QPushButton *>("skipButton"));
@@ -55,7 +56,8 @@ private slots:
     {
         QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
         m_app->start();
-        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        auto *splash =
+            qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
         QTRY_VERIFY(splash->findChild<QPushButton *>("skipButton"));
         auto *skip = splash->findChild<QPushButton *>("skipButton");
         QTest::mouseClick(skip, Qt::LeftButton);
@@ -70,7 +72,8 @@ private slots:
         m_gateway->gateway().setFault(FunctionCode::SplashAdverts, GatewayFault::emptyArray());
         QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
         m_app->start();
-        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        auto *splash =
+            qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
         QTRY_VERIFY(splash->findChild<QPushButton *>("skipButton"));
         QCOMPARE(splash->totalNum(), 0);
         QTest::qWait(3500);
@@ -95,7 +98,8 @@ private slots:
         }));
         QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
         m_app->start();
-        auto *splash = qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
+        auto *splash =
+            qobject_cast<AdvertisementViewController *>(m_app->window()->rootViewController());
         QTRY_VERIFY(splash->totalNum() >= 2);
         QTest::qWait(3500);
         QCOMPARE(shown.size(), 0);

@@ -12,7 +12,8 @@ AlertController *open(QWidget *window, QWidget *detail)
 {
     QTest::mouseClick(detail->findChild<QPushButton *>("yuyueButton"), Qt::LeftButton);
     AlertController *form = AlertController::frontMost(window);
-    if (!form || form->title() != QStringLiteral("请填写预约信息") || form->textFields().size() != 2)
+    if (!form || form->title() != QStringLiteral("请填写预约信息") ||
+        form->textFields().size() != 2)
         return nullptr;
     return form;
 }

@@ -53,11 +53,13 @@ private slots:
         QCOMPARE(grid.cellForItemAtIndex(99)->texts(), QStringList{"礼品99"});
         QVERIFY(!grid.cellForItemAtIndex(0));
 
-        const QRect r = grid.rectForItemAtIndex(99).translated(0, -grid.verticalScrollBar()->value());
+        const QRect r =
+            grid.rectForItemAtIndex(99).translated(0, -grid.verticalScrollBar()->value());
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(gifts.tapped, QList<int>{99});
         // The gap between two items is nobody's.
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(r.left() - 4, r.center().y()));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          QPoint(r.left() - 4, r.center().y()));
         QCOMPARE(gifts.tapped.size(), 1);
     }
 

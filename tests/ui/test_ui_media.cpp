@@ -66,7 +66,8 @@ private slots:
         ImageLoader::shared()->clearMemoryCache();
         const QUrl missing(MediaUrl::forRelaPath("no/such/picture.png"));
         ImageLoader::shared()->loadInto(&view, QUrl(MediaUrl::forRelaPath(m_imagePath)));
-        ImageLoader::shared()->loadInto(&view, missing); // the view is reused before the first arrives
+        ImageLoader::shared()->loadInto(&view,
+                                        missing); // the view is reused before the first arrives
         QTest::qWait(300);
         QVERIFY(view.pixmap().isNull());
     }
@@ -75,10 +76,11 @@ private slots:
     {
         bool answered = false;
         QImage image;
-        ImageLoader::shared()->load(QUrl(MediaUrl::forRelaPath("no/such.png")), this, [&](const QImage &i) {
-            answered = true;
-            image = i;
-        });
+        ImageLoader::shared()->load(QUrl(MediaUrl::forRelaPath("no/such.png")), this,
+                                    [&](const QImage &i) {
+                                        answered = true;
+                                        image = i;
+                                    });
         QTRY_VERIFY(answered);
         QVERIFY(image.isNull());
     }

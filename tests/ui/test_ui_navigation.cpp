@@ -24,7 +24,10 @@ protected:
     void viewDidDisappear(bool) override { record("didDisappear"); }
 
 private:
-    void record(const char *event) { m_log->append(m_name + QLatin1Char(':') + QLatin1String(event)); }
+    void record(const char *event)
+    {
+        m_log->append(m_name + QLatin1Char(':') + QLatin1String(event));
+    }
 
     QString m_name;
     QStringList *m_log;
@@ -42,8 +45,9 @@ private slots:
         m_log.clear();
         m_posted.clear();
         m_window = new PhoneWindow;
-        NotificationCenter::defaultCenter()->addObserver(m_window, Notification::Hidden,
-                                                         [this](QObject *) { m_posted.append(Notification::Hidden); });
+        NotificationCenter::defaultCenter()->addObserver(
+            m_window, Notification::Hidden,
+            [this](QObject *) { m_posted.append(Notification::Hidden); });
     }
 
     void cleanup() { delete m_window; }
@@ -62,7 +66,8 @@ private slots:
         m_window->setRootViewController(nav);
         m_log.clear();
         nav->pushViewController(new RecordingScreen("B", &m_log), true);
-        QCOMPARE(m_log, (QStringList{"B:load", "A:willDisappear", "B:willAppear", "A:didDisappear", "B:didAppear"}));
+        QCOMPARE(m_log, (QStringList{"B:load", "A:willDisappear", "B:willAppear", "A:didDisappear",
+                                     "B:didAppear"}));
         QCOMPARE(m_posted, QStringList{Notification::Hidden});
         QCOMPARE(nav->viewControllers().size(), 2);
     }
@@ -85,7 +90,8 @@ private slots:
         nav->pushViewController(b, false);
         m_log.clear();
         QCOMPARE(nav->popViewControllerAnimated(true), b);
-        QCOMPARE(m_log, (QStringList{"B:willDisappear", "A:willAppear", "B:didDisappear", "A:didAppear"}));
+        QCOMPARE(m_log,
+                 (QStringList{"B:willDisappear", "A:willAppear", "B:didDisappear", "A:didAppear"}));
         QTRY_VERIFY(guard.isNull());
         QCOMPARE(nav->viewControllers().size(), 1);
         QVERIFY(nav->popViewControllerAnimated(true) == nullptr); // the root stays
@@ -130,12 +136,14 @@ private slots:
         QPointer<ViewController> c = new RecordingScreen("C", &m_log);
         a->presentViewController(c, true);
         QCOMPARE(a->presentedViewController(), c.data());
-        QCOMPARE(m_log, (QStringList{"C:load", "A:willDisappear", "C:willAppear", "A:didDisappear", "C:didAppear"}));
+        QCOMPARE(m_log, (QStringList{"C:load", "A:willDisappear", "C:willAppear", "A:didDisappear",
+                                     "C:didAppear"}));
         m_log.clear();
         bool completed = false;
         c->dismissViewControllerAnimated(true, [&completed]() { completed = true; });
         QVERIFY(completed);
-        QCOMPARE(m_log, (QStringList{"C:willDisappear", "A:willAppear", "C:didDisappear", "A:didAppear"}));
+        QCOMPARE(m_log,
+                 (QStringList{"C:willDisappear", "A:willAppear", "C:didDisappear", "A:didAppear"}));
         QTRY_VERIFY(c.isNull());
     }
 

@@ -86,10 +86,13 @@ private slots:
     void actionSheetPutsCancelLast()
     {
         QString picked;
-        auto *sheet = new AlertController(m_screen, "请选择性别", QString(), AlertController::Style::ActionSheet);
+        auto *sheet = new AlertController(m_screen, "请选择性别", QString(),
+                                          AlertController::Style::ActionSheet);
         sheet->addAction("取消", AlertController::ActionStyle::Cancel);
-        sheet->addAction("男", AlertController::ActionStyle::Default, [&picked]() { picked = "男"; });
-        sheet->addAction("女", AlertController::ActionStyle::Default, [&picked]() { picked = "女"; });
+        sheet->addAction("男", AlertController::ActionStyle::Default,
+                         [&picked]() { picked = "男"; });
+        sheet->addAction("女", AlertController::ActionStyle::Default,
+                         [&picked]() { picked = "女"; });
         sheet->show();
         QCOMPARE(sheet->style(), AlertController::Style::ActionSheet);
         QVERIFY(sheet->tapAction("女"));
@@ -129,7 +132,8 @@ private slots:
         sheet->pick(QDate(2030, 1, 1));
         QCOMPARE(picked, max);
 
-        sheet = DatePickerSheet::show(m_screen, QDate(2025, 5, 5), min, max, [&picked](const QDate &d) { picked = d; });
+        sheet = DatePickerSheet::show(m_screen, QDate(2025, 5, 5), min, max,
+                                      [&picked](const QDate &d) { picked = d; });
         sheet->pick(QDate(2001, 1, 1));
         QCOMPARE(picked, min);
     }

@@ -34,7 +34,10 @@ public:
         return cell;
     }
 
-    void didSelectRowAtIndexPath(TableView *, const IndexPath &path) override { selected.append(path); }
+    void didSelectRowAtIndexPath(TableView *, const IndexPath &path) override
+    {
+        selected.append(path);
+    }
 };
 
 } // namespace
@@ -142,8 +145,8 @@ private slots:
         QCOMPARE(pulls, 1); // refreshing: further pulls wait
         QVERIFY(footer->isRefreshing());
         footer->endRefreshing();
-        QWheelEvent wheel(QPointF(50, 50), m_table->viewport()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -240),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(50, 50), m_table->viewport()->mapToGlobal(QPointF(50, 50)), {},
+                          QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(m_table->viewport(), &wheel);
         QCOMPARE(pulls, 2); // a page shorter than ten still allows another pull
     }

@@ -308,7 +308,8 @@ void drawExit(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
     inGrid(p, box, 28, [&](qreal px) {
         p.setPen(strokePen(c, lineWidth * px));
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(QPolygonF({{15.6, 8.6}, {15.6, 4.4}, {4.6, 4.4}, {4.6, 23.6}, {15.6, 23.6}, {15.6, 19.4}}));
+        p.drawPolyline(QPolygonF(
+            {{15.6, 8.6}, {15.6, 4.4}, {4.6, 4.4}, {4.6, 23.6}, {15.6, 23.6}, {15.6, 19.4}}));
         p.drawLine(QPointF(10.6, 14.0), QPointF(23.8, 14.0));
         p.drawPolyline(QPolygonF({{19.8, 10.0}, {23.8, 14.0}, {19.8, 18.0}}));
     });
@@ -384,8 +385,8 @@ void drawMark(QPainter &p, const QRectF &box, const QColor &c)
     });
 }
 
-void drawText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font, const QColor &c,
-              int flags = Qt::AlignCenter)
+void drawText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font,
+              const QColor &c, int flags = Qt::AlignCenter)
 {
     p.setFont(font);
     p.setPen(c);
@@ -416,7 +417,8 @@ QImage tabBar(int selected)
     begin(p);
     p.fillRect(QRectF(0, 0, 320, 1), kHairline);
 
-    struct Slot {
+    struct Slot
+    {
         int index;
         QString label;
         void (*glyph)(QPainter &, const QRectF &, const QColor &, qreal);
@@ -506,8 +508,8 @@ QImage accountAvatar()
     return image;
 }
 
-QImage glyphImage(int size, void (*glyph)(QPainter &, const QRectF &, const QColor &, qreal), const QColor &c,
-                  qreal lineWidth)
+QImage glyphImage(int size, void (*glyph)(QPainter &, const QRectF &, const QColor &, qreal),
+                  const QColor &c, qreal lineWidth)
 {
     QImage image = canvas(size, size);
     QPainter p(&image);
@@ -524,7 +526,8 @@ QImage emptyBanner()
     QPainter p(&image);
     begin(p);
     drawHelpBubble(p, QRectF(138, 44, 44, 44), QColor(0xc4, 0xc4, 0xc8), 2.2);
-    drawText(p, QRectF(0, 96, 320, 22), QStringLiteral("精彩内容即将呈现"), cjk(13), QColor(0xa8, 0xa8, 0xad));
+    drawText(p, QRectF(0, 96, 320, 22), QStringLiteral("精彩内容即将呈现"), cjk(13),
+             QColor(0xa8, 0xa8, 0xad));
     return image;
 }
 
@@ -613,7 +616,8 @@ QImage noPicture()
     QPainter p(&image);
     begin(p);
     drawPictureGlyph(p, QRectF(122, 56, 56, 56), QColor(0xc4, 0xc4, 0xc8), 2.2);
-    drawText(p, QRectF(0, 118, 300, 24), QStringLiteral("暂无图片"), cjk(14), QColor(0xa8, 0xa8, 0xad));
+    drawText(p, QRectF(0, 118, 300, 24), QStringLiteral("暂无图片"), cjk(14),
+             QColor(0xa8, 0xa8, 0xad));
     return image;
 }
 
@@ -720,8 +724,10 @@ QImage splash()
     p.drawRoundedRect(tile, 24, 24);
     drawMark(p, tile.adjusted(10, 8, -10, -12), Qt::white);
 
-    drawText(p, QRectF(0, 270, 320, 44), QStringLiteral("澄岚信托"), cjk(32, QFont::Bold), Qt::white);
-    drawText(p, QRectF(0, 316, 320, 18), QStringLiteral("CHENGLAN TRUST"), cjk(11), QColor(255, 255, 255, 170));
+    drawText(p, QRectF(0, 270, 320, 44), QStringLiteral("澄岚信托"), cjk(32, QFont::Bold),
+             Qt::white);
+    drawText(p, QRectF(0, 316, 320, 18), QStringLiteral("CHENGLAN TRUST"), cjk(11),
+             QColor(255, 255, 255, 170));
     p.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
     p.drawLine(QPointF(120, 348.5), QPointF(200, 348.5));
     drawText(p, QRectF(0, 358, 320, 24), QStringLiteral("稳健 · 专业 · 值得托付"), cjk(15),
@@ -740,8 +746,10 @@ bool paintAll()
     ok &= save(callButton(), QStringLiteral("call.png"));
     ok &= save(hotlineIcon(), QStringLiteral("call(42).png"));
 
-    ok &= save(chevron(13, 21, QPolygonF({{10.6, 2.2}, {2.6, 10.5}, {10.6, 18.8}}), 2.2), QStringLiteral("back.png"));
-    ok &= save(chevron(20, 20, QPolygonF({{12.8, 3.4}, {6.2, 10.0}, {12.8, 16.6}}), 2.0), QStringLiteral("return.png"));
+    ok &= save(chevron(13, 21, QPolygonF({{10.6, 2.2}, {2.6, 10.5}, {10.6, 18.8}}), 2.2),
+               QStringLiteral("back.png"));
+    ok &= save(chevron(20, 20, QPolygonF({{12.8, 3.4}, {6.2, 10.0}, {12.8, 16.6}}), 2.0),
+               QStringLiteral("return.png"));
 
     ok &= save(accountAvatar(), QStringLiteral("account.png"));
     ok &= save(glyphImage(22, drawBell, Qt::white, 1.6), QStringLiteral("bell.png"));
@@ -758,7 +766,8 @@ bool paintAll()
 
     ok &= save(badge(QStringLiteral("热销"), kRed), QStringLiteral("rexiao.png"));
     ok &= save(badge(QStringLiteral("预约"), kBrand), QStringLiteral("yuyue.png"));
-    ok &= save(badge(QStringLiteral("售完"), QColor(0xa3, 0xa3, 0xa8)), QStringLiteral("shouwan.png"));
+    ok &= save(badge(QStringLiteral("售完"), QColor(0xa3, 0xa3, 0xa8)),
+               QStringLiteral("shouwan.png"));
 
     ok &= save(remotePlaceholder(), QStringLiteral("placeholder.png"));
     ok &= save(logo(), QStringLiteral("logo.png"));
@@ -784,6 +793,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     const bool ok = paintAll();
-    QTextStream(stdout) << g_written << " images written to " << QFileInfo(g_outputDir).absoluteFilePath() << '\n';
+    QTextStream(stdout) << g_written << " images written to "
+                        << QFileInfo(g_outputDir).absoluteFilePath() << '\n';
     return ok ? 0 : 1;
 }
