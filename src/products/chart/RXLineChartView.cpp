@@ -63,7 +63,7 @@ void RXLineChartView::setFrame(const QRectF &frame)
 {
     m_frame = frame;
     setGeometry(qRound(frame.x()) - kLeftBleed, qRound(frame.y()),
-                qRound(frame.width()) + kLeftBleed, qRound(frame.height()));
+                qRound(frame.width()) + kLeftBleed + kRightBleed, qRound(frame.height()));
 }
 
 QRect RXLineChartView::toWidget(const QRectF &rect) const

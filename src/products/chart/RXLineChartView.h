@@ -23,16 +23,19 @@ class RXLineChartViewDelegate;
 // vertical line that snaps to the nearest point and shows its value in a bubble.
 //
 // The chart's geometry is its frame in the parent's coordinates. The widget reaches a little
-// further left than the frame, because the value labels start 10 points left of it and a
-// widget cannot draw outside itself; everything inside is placed in frame coordinates.
+// further than the frame on both sides, because the value labels start 10 points left of it,
+// the last date label may end right of it, and a widget cannot draw outside itself;
+// everything inside is placed in frame coordinates.
 class RXLineChartView : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(qreal linesAlpha READ linesAlpha WRITE setLinesAlpha)
 
 public:
-    // How far the widget reaches left of the frame.
+    // How far the widget reaches left and right of the frame: the right date label ends
+    // 30 points before the screen's edge, which can lie past the frame's right edge.
     static constexpr int kLeftBleed = 10;
+    static constexpr int kRightBleed = 40;
 
     // The owner's frame, moved 30 points right and narrowed by as much.
     explicit RXLineChartView(const QRectF &frame, QWidget *parent = nullptr);

@@ -111,8 +111,9 @@ private slots:
     {
         RXLineChartView chart(QRectF(0, 5, 320, 200), m_host.get());
         QCOMPARE(chart.frame(), QRectF(30, 5, 290, 200));
-        // The widget reaches ten points further left, for the value labels.
-        QCOMPARE(chart.geometry(), QRect(20, 5, 300, 200));
+        // The widget reaches ten points further left, for the value labels, and forty further
+        // right, for the last date label.
+        QCOMPARE(chart.geometry(), QRect(20, 5, 340, 200));
         QCOMPARE(chart.curChoosedTag(), -1);
         QCOMPARE(chart.topLineSpaceColor(), QColor(Qt::black));
         QCOMPARE(chart.underLineSpaceColor(), QColor(Qt::black));
