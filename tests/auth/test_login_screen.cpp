@@ -13,6 +13,7 @@
 #include "ScreenRegistry.h"
 #include "SessionStore.h"
 #include "TestGateway.h"
+#include "TestPhone.h"
 #include "Toast.h"
 #include "UserDefaults.h"
 
@@ -62,11 +63,8 @@ private slots:
         m_window = std::make_unique<PhoneWindow>();
         m_opener = new RootViewController;
         m_opener->setTitle(QStringLiteral("产品详情"));
-        m_nav = new BaseNavigationViewController(m_opener);
-        m_window->setRootViewController(m_nav);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_nav = showInActivePhone(*m_window, m_opener);
+        QVERIFY(m_nav);
     }
 
     void cleanup()

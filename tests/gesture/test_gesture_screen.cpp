@@ -17,6 +17,7 @@
 #include "SessionStore.h"
 #include "ShakeAnimation.h"
 #include "TestGateway.h"
+#include "TestPhone.h"
 #include "Toast.h"
 #include "UserDefaults.h"
 #include "WNCircle.h"
@@ -138,11 +139,8 @@ private slots:
         m_window = std::make_unique<PhoneWindow>();
         m_root = new RootViewController;
         m_root->setTitle(QStringLiteral("首页"));
-        m_nav = new BaseNavigationViewController(m_root);
-        m_window->setRootViewController(m_nav);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_nav = showInActivePhone(*m_window, m_root);
+        QVERIFY(m_nav);
     }
 
     void cleanup()

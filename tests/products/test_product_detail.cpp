@@ -22,6 +22,7 @@
 #include "TableViewCell.h"
 #include "Telephone.h"
 #include "TestGateway.h"
+#include "TestPhone.h"
 #include "Toast.h"
 #include "WebView.h"
 
@@ -94,11 +95,8 @@ private slots:
         m_toasts = std::make_unique<QSignalSpy>(ToastEvents::instance(), &ToastEvents::shown);
         m_window = std::make_unique<PhoneWindow>();
         m_opener = new RootViewController;
-        m_nav = new BaseNavigationViewController(m_opener);
-        m_window->setRootViewController(m_nav);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_nav = showInActivePhone(*m_window, m_opener);
+        QVERIFY(m_nav);
     }
 
     void cleanup()

@@ -23,6 +23,7 @@
 #include "TableViewCell.h"
 #include "Telephone.h"
 #include "TestGateway.h"
+#include "TestPhone.h"
 #include "Toast.h"
 #include "TrustHistoryViewController.h"
 #include "TrustViewController.h"
@@ -72,11 +73,8 @@ private slots:
             std::make_unique<QSignalSpy>(&m_gateway->gateway(), &DemoGateway::requestReceived);
         m_toasts = std::make_unique<QSignalSpy>(ToastEvents::instance(), &ToastEvents::shown);
         m_window = std::make_unique<PhoneWindow>();
-        m_nav = new BaseNavigationViewController(new RootViewController);
-        m_window->setRootViewController(m_nav);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_nav = showInActivePhone(*m_window, new RootViewController);
+        QVERIFY(m_nav);
     }
 
     void cleanup()
