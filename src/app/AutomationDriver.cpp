@@ -29,12 +29,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QThread>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
-#include <iostream>
-#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -120,30 +119,35 @@ AutomationDriver::AutomationDriver(AppDelegate *app, QObject *parent) : QObject(
             });
 }
 
-AutomationDriver::~AutomationDriver()
-{
-    if (m_reader) {
-        m_reader->terminate();
-        m_reader->wait(1000);
-    }
-}
+AutomationDriver::~AutomationDriver() = default;
 
 void AutomationDriver::start()
 {
     m_app->window()->activateWindow();
     QApplication::setActiveWindow(m_app->window());
-    // Standard input is read on its own thread; each line is handed to the main thread.
-    m_reader = QThread::create([this]() {
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            const QByteArray bytes = QByteArray::fromStdString(line);
-            QMetaObject::invokeMethod(
-                this, [this, bytes]() { enqueue(bytes); }, Qt::QueuedConnection);
-        }
-        QMetaObject::invokeMethod(
-            this, [this]() { enqueue("{\"cmd\":\"quit\"}"); }, Qt::QueuedConnection);
-    });
-    m_reader->start();
+    // Standard input is read on the main thread whenever it has something; the end of the
+    // input quits once the commands already read have run.
+    m_stdin = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+    connect(m_stdin, &QSocketNotifier::activated, this, &AutomationDriver::readInput);
+}
+
+void AutomationDriver::readInput()
+{
+    char buffer[4096];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (n <= 0) {
+        m_stdin->setEnabled(false);
+        if (!m_pending.trimmed().isEmpty())
+            enqueue(m_pending);
+        enqueue("{\"cmd\":\"quit\"}");
+        return;
+    }
+    m_pending.append(buffer, n);
+    qsizetype newline;
+    while ((newline = m_pending.indexOf('\n')) >= 0) {
+        enqueue(m_pending.left(newline));
+        m_pending.remove(0, newline + 1);
+    }
 }
 
 void AutomationDriver::enqueue(const QByteArray &line)

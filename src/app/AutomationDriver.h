@@ -7,7 +7,7 @@
 #include <functional>
 
 class AppDelegate;
-class QThread;
+class QSocketNotifier;
 class QWidget;
 class ViewController;
 
@@ -29,6 +29,7 @@ public:
 private:
     using Reply = std::function<void(const QJsonObject &)>;
 
+    void readInput();
     void enqueue(const QByteArray &line);
     void runNext();
     void answer(const QJsonObject &result);
@@ -50,7 +51,8 @@ private:
     void drag(QWidget *widget, const QList<QPoint> &points);
 
     AppDelegate *m_app;
-    QThread *m_reader = nullptr;
+    QSocketNotifier *m_stdin = nullptr;
+    QByteArray m_pending; // input read but not yet a whole line
     QList<QByteArray> m_queue;
     bool m_busy = false;
     QList<QJsonObject> m_toasts;
