@@ -19,17 +19,14 @@ public:
     int numberOfRowsInSection(TableView *, int) override { return 1000; }
     TableViewCell *cellForRowAtIndexPath(TableView *table, const IndexPath &path) override
     {
-        auto *cell = static_cast<QZProductTableViewCell *>(
-            table->dequeueReusableCellWithIdentifier(QZProductTableViewCell::kReuseIdentifier));
-        if (!cell)
-            cell = new QZProductTableViewCell;
+        auto *cell = table->dequeueReusableCell<QZProductTableViewCell>();
         modelForProd product;
         product.w_cpmc = QString("澄岚·稳盈%1号集合资金信托计划").arg(path.row + 1);
         product.w_xszt = QString::number(path.row % 3 + 1);
         product.w_yqnhsyl = "6.8";
         product.w_qdje = "1000000";
         product.w_xtqx = "24个月";
-        cell->show(product);
+        cell->setProduct(product);
         return cell;
     }
 };

@@ -46,8 +46,7 @@ void LoginViewController::textFieldShouldReturn(QLineEdit *field)
 
 void LoginViewController::signIn()
 {
-    m_form->submit([this](const QZLoginModel &) {
-        showToast(QStringLiteral("登录成功"), 3.0);
+    m_form->submit(3.0, [this]() {
         goBack(); // back to the opener first: the screen is released once it has left
         postNotification(Notification::Hidden);
     });

@@ -53,22 +53,25 @@ std::optional<QJsonObject> gestureParams(const SavedSignIn &saved)
     return out;
 }
 
+Result resultOf(const ResponseEnvelope &answer)
+{
+    Result result;
+    const auto customers = answer.recordsAs<QZLoginModel>();
+    if (answer.succeeded() && !customers.isEmpty()) {
+        result.outcome = Result::Outcome::SignedIn;
+        result.customer = customers.first();
+    } else {
+        // A success without a customer cannot sign anybody in.
+        result.prompt = answer.succeeded() ? QStringLiteral("登录失败") : answer.prompt();
+    }
+    return result;
+}
+
 void send(const QJsonObject &params, QObject *receiver, std::function<void(const Result &)> done)
 {
     GatewayClient::post(
         Request::getJsonStr(FunctionCode::SignIn, params), receiver,
-        [done](const ResponseEnvelope &answer) {
-            Result result;
-            const auto customers = answer.recordsAs<QZLoginModel>();
-            if (answer.succeeded() && !customers.isEmpty()) {
-                result.outcome = Result::Outcome::SignedIn;
-                result.customer = customers.first();
-            } else {
-                // A success without a customer cannot sign anybody in.
-                result.prompt = answer.succeeded() ? QStringLiteral("登录失败") : answer.prompt();
-            }
-            done(result);
-        },
+        [done](const ResponseEnvelope &answer) { done(resultOf(answer)); },
         [done](const QString &) {
             done(Result{Result::Outcome::NetworkFailure, QString(), QZLoginModel()});
         });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QZLoginModel.h"
+#include "ResponseEnvelope.h"
 #include "SessionStore.h"
 
 #include <QJsonObject>
@@ -41,8 +42,11 @@ std::optional<QJsonObject> gestureParams(const SavedSignIn &saved);
 // The type list sign-in by gesture searches, "手机" first.
 QStringList gestureTypeNames();
 
-// Sends "168000" for the receiver; done runs only while the receiver lives. A success
-// with no customer record is taken as a refusal, "登录失败".
+// What an answer to "168000" means. A success with no customer record is taken as a
+// refusal, "登录失败".
+Result resultOf(const ResponseEnvelope &answer);
+
+// Sends "168000" for the receiver; done runs only while the receiver lives.
 void send(const QJsonObject &params, QObject *receiver, std::function<void(const Result &)> done);
 
 // What a signed-in form keeps: the session, "signin" rewritten, "loginInStatus", "myDic".

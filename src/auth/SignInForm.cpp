@@ -1,8 +1,8 @@
 #include "SignInForm.h"
 
 #include "AlertController.h"
+#include "FunctionCodes.h"
 #include "IdentityDocumentTypes.h"
-#include "NetworkActivityIndicator.h"
 #include "RootViewController.h"
 
 #include <QAbstractButton>
@@ -12,7 +12,7 @@
 SignInForm::SignInForm(RootViewController *screen, QAbstractButton *typeButton, QLabel *typeLabel,
                        QLineEdit *numberField, QLineEdit *passwordField)
     : QObject(screen), m_screen(screen), m_typeLabel(typeLabel), m_numberField(numberField),
-      m_passwordField(passwordField)
+      m_passwordField(passwordField), m_signIn(screen)
 {
     m_numberField->setMaxLength(kNumberMaxLength);
     m_passwordField->setEchoMode(QLineEdit::Password);
@@ -43,7 +43,7 @@ void SignInForm::pickType()
         });
     }
     sheet->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
-    sheet->show();
+    sheet->open();
 }
 
 int SignInForm::typeIndex() const
@@ -52,7 +52,7 @@ int SignInForm::typeIndex() const
                               : IdentityDocumentTypes::indexOfName(m_typeLabel->text());
 }
 
-void SignInForm::submit(std::function<void(const QZLoginModel &customer)> signedIn)
+void SignInForm::submit(double welcomeSeconds, std::function<void()> signedIn)
 {
     const QString typeName = m_typeLabel->text();
     const QString number = m_numberField->text();
@@ -66,22 +66,18 @@ void SignInForm::submit(std::function<void(const QZLoginModel &customer)> signed
         index >= 0 ? IdentityDocumentTypes::pickerTypes().at(index).code : QString();
     const auto params = SignIn::params(zjlx, number, password);
     if (!params)
-        return; // the cipher failed: nothing can be sent
-    QPointer<RootViewController> screen = m_screen;
-    SignIn::send(*params, m_screen,
-                 [screen, typeName, number, password, signedIn](const SignIn::Result &result) {
-                     switch (result.outcome) {
-                     case SignIn::Result::Outcome::SignedIn:
-                         SignIn::storeFormSignIn(result.customer, typeName, number, password);
-                         signedIn(result.customer);
-                         break;
-                     case SignIn::Result::Outcome::Refused:
-                         screen->createUIAlertControllerWithNSString(result.prompt);
-                         break;
-                     case SignIn::Result::Outcome::NetworkFailure:
-                         screen->createUIAlertControllerWithNSString(
-                             QStringLiteral("您还没有连接到网络"));
-                         break;
-                     }
-                 });
+        return;                      // the cipher failed: nothing can be sent
+    QPointer<SignInForm> self(this); // gone with its screen
+    m_signIn.send(FunctionCode::SignIn, *params,
+                  [=](const ServerChange::Reply &reply, const ResponseEnvelope &answer) {
+                      const SignIn::Result result = SignIn::resultOf(answer);
+                      if (result.outcome != SignIn::Result::Outcome::SignedIn) {
+                          reply.showAlert(result.prompt);
+                          return;
+                      }
+                      SignIn::storeFormSignIn(result.customer, typeName, number, password);
+                      reply.showToast(QStringLiteral("登录成功"), welcomeSeconds);
+                      if (self)
+                          signedIn();
+                  });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ServerChange.h"
 #include "SignIn.h"
 
 #include <QObject>
@@ -31,9 +32,11 @@ public:
     // The index among the nine types: the one picked here, or the label's position.
     int typeIndex() const;
 
-    // Checks and sends; a refusal or a network failure is shown in the message alert,
-    // and `signedIn` runs after the keys of a success have been stored.
-    void submit(std::function<void(const QZLoginModel &customer)> signedIn);
+    // Checks and sends once however often it is asked while the answer is awaited. A
+    // refusal or a network failure is shown in the message alert. A success stores its keys
+    // and shows "登录成功" for welcomeSeconds even when the screen has gone meanwhile; then
+    // `signedIn` runs if the screen is still there.
+    void submit(double welcomeSeconds, std::function<void()> signedIn);
 
 private:
     QPointer<RootViewController> m_screen;
@@ -41,4 +44,5 @@ private:
     QLineEdit *m_numberField;
     QLineEdit *m_passwordField;
     int m_pickedIndex = -1;
+    ServerChange m_signIn;
 };

@@ -172,4 +172,11 @@ void beginSession(const QZLoginModel &customer)
     qCInfo(lcSession) << "Signed in as customer" << customer.khbh;
 }
 
+const QZLoginModel &currentCustomer()
+{
+    static const QZLoginModel nobody;
+    const auto &user = Constant::shareConstant()->currentUser();
+    return user ? *user : nobody;
+}
+
 } // namespace SessionStore

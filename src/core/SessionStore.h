@@ -70,5 +70,8 @@ void exitAccount();
 
 // The customer signed in: the session holds the record and says so.
 void beginSession(const QZLoginModel &customer);
+// The signed-in customer's record, or an empty one when nobody is signed in, for the
+// parameters of the customer's own operations.
+const QZLoginModel &currentCustomer();
 
 } // namespace SessionStore

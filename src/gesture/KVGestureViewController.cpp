@@ -307,7 +307,7 @@ void KVGestureViewController::signInAnswered(const SignIn::Result &result)
         createUIAlertControllerWithNSString(result.prompt);
         break;
     case SignIn::Result::Outcome::NetworkFailure:
-        createUIAlertControllerWithNSString(QStringLiteral("您还没有连接到网络"));
+        createUIAlertControllerWithNSString(OnFailure::noNetwork());
         clearUserLoginpass();
         closeSelf();
         break;

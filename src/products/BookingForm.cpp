@@ -8,8 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QStyle>
 
 namespace BookingForm {
 namespace {
@@ -76,7 +74,7 @@ void present(RootViewController *screen, const QString &w_qdje, Style style, Sub
             }
         });
     alert->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
-    alert->show();
+    alert->open();
 }
 
 } // namespace
@@ -102,20 +100,7 @@ void askToSignIn(RootViewController *screen)
             guard->navigationController()->pushViewController(new LoginViewController, true);
     });
     question->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
-    question->show();
-}
-
-void applyLook(const Booking::ButtonLook &look, QPushButton *button, QPushButton *telephone,
-               QWidget *bar, int barHeight)
-{
-    button->setText(look.title);
-    button->setEnabled(look.enabled);
-    button->setProperty("usable", look.blue);
-    // The style sheet picks the colour from "usable"; re-polish so it does.
-    button->style()->unpolish(button);
-    button->style()->polish(button);
-    telephone->setVisible(look.telephoneVisible);
-    bar->setFixedHeight(look.fullWidth ? 80 : barHeight);
+    question->open();
 }
 
 } // namespace BookingForm

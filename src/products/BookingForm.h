@@ -5,15 +5,11 @@
 #include <QPointer>
 #include <functional>
 
-class QLineEdit;
-class QPushButton;
-class QWidget;
 class RootViewController;
 
 // The booking form in an alert: "请填写预约信息" with the amount (in ten-thousands of yuan)
 // and the telephone number. "立即预约" runs the checks; when they pass, `submit` gets the
-// amount to send and the telephone number. Also what else the detail screens share about
-// booking: the sign-in question and the booking button's look.
+// amount to send and the telephone number. Also the sign-in question asked of a visitor.
 namespace BookingForm {
 
 using Submit = std::function<void(const QString &yyje, const QString &phone)>;
@@ -28,10 +24,5 @@ void showAsTyped(RootViewController *screen, Submit submit);
 
 // "您尚未登录，是否现在登录！": "确定" opens the sign-in screen, "取消" does nothing.
 void askToSignIn(RootViewController *screen);
-
-// Shows a look on a detail screen's booking button, its telephone-booking button and the
-// bar holding both, which is `barHeight` high, or 80 points when the button is widened.
-void applyLook(const Booking::ButtonLook &look, QPushButton *button, QPushButton *telephone,
-               QWidget *bar, int barHeight);
 
 } // namespace BookingForm

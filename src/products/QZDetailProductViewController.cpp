@@ -2,29 +2,22 @@
 
 #include "ui_QZDetailProductViewController.h"
 
-#include "AlertController.h"
 #include "AppointmentModel.h"
 #include "BaseNavigationViewController.h"
-#include "BookingForm.h"
 #include "Constant.h"
 #include "FunctionCodes.h"
 #include "NotificationCenter.h"
 #include "ProductTexts.h"
 #include "QZDetailProductTableViewCell.h"
 #include "QZMoreDetailViewController.h"
-#include "Telephone.h"
+#include "SessionStore.h"
 
 namespace {
 
 constexpr int kFieldRows = 15;
 constexpr int kMoreRow = kFieldRows + 1; // row 16, "更多详情"
+constexpr int kButtonsHeight = 50;
 const QString kFromMessages = QStringLiteral("我的消息");
-
-QString customerNumber()
-{
-    const auto &user = Constant::shareConstant()->currentUser();
-    return user ? user->khbh : QString();
-}
 
 } // namespace
 
@@ -32,6 +25,9 @@ QZDetailProductViewController::QZDetailProductViewController(QWidget *parent)
     : RootViewController(parent), m_ui(new Ui::QZDetailProductViewController)
 {
     m_ui->setupUi(this);
+    m_booking = new ProductBooking(
+        this, ProductBooking::Kind::Product,
+        {m_ui->yuyueButton, m_ui->teleyuyueButton, m_ui->bottomBar, kButtonsHeight});
 }
 
 QZDetailProductViewController::~QZDetailProductViewController()
@@ -85,21 +81,16 @@ void QZDetailProductViewController::initUI()
     table->setEstimatedRowHeight(72);
     table->setTableHeaderView(m_ui->tableHeadView);
     table->reloadData();
-
-    connect(m_ui->yuyueButton, &QPushButton::clicked, this,
-            &QZDetailProductViewController::yuyueClick);
-    connect(m_ui->teleyuyueButton, &QPushButton::clicked, this,
-            &QZDetailProductViewController::teleyuyueClcik);
+    m_booking->setProduct(m_model.w_cpdm, m_model.w_qdje);
 }
 
 void QZDetailProductViewController::initUserData()
 {
-    const QString khbh = customerNumber();
     if (!Constant::shareConstant()->currentUser())
         return;
     sendRequest(
         FunctionCode::Bookings,
-        {{QStringLiteral("khbh"), khbh},
+        {{QStringLiteral("khbh"), SessionStore::currentCustomer().khbh},
          {QStringLiteral("cpdm"), m_model.w_cpdm},
          {QStringLiteral("yyzt"), QStringLiteral("1,2")}},
         {},
@@ -108,52 +99,26 @@ void QZDetailProductViewController::initUserData()
             m_state = open ? Booking::Enquiry::Processing : Booking::Enquiry::NoOpenBooking;
             changeProduceBuyAbleState();
         },
-        [this](const QString &) {
+        OnFailure{.then = [this]() {
             m_state = Booking::Enquiry::Failed;
             changeProduceBuyAbleState();
-            createUIAlertControllerWithNSString(QStringLiteral("您还没有连接到网络"));
-        });
+        }});
 }
 
 void QZDetailProductViewController::changeProduceBuyAbleState()
 {
-    applyLook(
-        Booking::buttonLook(m_model.w_xszt, m_model.w_zt, m_state, m_ui->yuyueButton->text()));
-}
-
-void QZDetailProductViewController::applyLook(const Booking::ButtonLook &look)
-{
-    BookingForm::applyLook(look, m_ui->yuyueButton, m_ui->teleyuyueButton, m_ui->bottomBar, 50);
+    m_booking->applyLook(
+        Booking::buttonLook(m_model.w_xszt, m_model.w_zt, m_state, m_booking->look().title));
 }
 
 void QZDetailProductViewController::yuyueClick()
 {
-    if (!Constant::shareConstant()->currentUser()) {
-        BookingForm::askToSignIn(this);
-        return;
-    }
-    BookingForm::show(this, m_model.w_qdje, true,
-                      [this](const QString &yyje, const QString &phone) { book(yyje, phone); });
-}
-
-void QZDetailProductViewController::book(const QString &yyje, const QString &phone)
-{
-    sendAction(FunctionCode::BookingAction,
-               Booking::addParams(customerNumber(), m_model.w_cpdm, yyje, phone),
-               [this](const ResponseEnvelope &) {
-                   applyLook(Booking::processingLook());
-                   auto *done =
-                       new AlertController(this, QString(),
-                                           QStringLiteral("您好！您已经成功提交澄岚信托的产品预约请"
-                                                          "求,我们的客户经理会尽快与您取得联系。"));
-                   done->addAction(QStringLiteral("关闭"), AlertController::ActionStyle::Cancel);
-                   done->show();
-               });
+    m_booking->yuyueClick();
 }
 
 void QZDetailProductViewController::teleyuyueClcik()
 {
-    Telephone::askToCallHotline(this, Booking::telephoneBookingTitle());
+    m_booking->teleyuyueClcik();
 }
 
 void QZDetailProductViewController::nextClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Booking.h"
+#include "ProductBooking.h"
 #include "RootViewController.h"
 #include "TableView.h"
 #include "modelForProd.h"
@@ -48,10 +49,9 @@ protected:
 private:
     void initUserData();
     void changeProduceBuyAbleState();
-    void applyLook(const Booking::ButtonLook &look);
-    void book(const QString &yyje, const QString &phone);
 
     Ui::QZDetailProductViewController *m_ui;
+    ProductBooking *m_booking = nullptr;
     modelForProd m_model;
     QString m_belongto;
     Booking::Enquiry m_state = Booking::Enquiry::Unknown;

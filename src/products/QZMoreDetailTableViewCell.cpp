@@ -20,7 +20,7 @@ QZMoreDetailTableViewCell::~QZMoreDetailTableViewCell()
     delete m_ui;
 }
 
-void QZMoreDetailTableViewCell::show(const ProductAnnouncementsModel &announcement)
+void QZMoreDetailTableViewCell::setAnnouncement(const ProductAnnouncementsModel &announcement)
 {
     m_ui->detailLabel->setText(announcement.title);
 }

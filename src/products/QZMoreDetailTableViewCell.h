@@ -18,7 +18,7 @@ public:
     explicit QZMoreDetailTableViewCell(QWidget *parent = nullptr);
     ~QZMoreDetailTableViewCell() override;
 
-    void show(const ProductAnnouncementsModel &announcement);
+    void setAnnouncement(const ProductAnnouncementsModel &announcement);
 
 private:
     Ui::QZMoreDetailTableViewCell *m_ui;

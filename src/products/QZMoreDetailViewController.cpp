@@ -83,7 +83,7 @@ TableViewCell *QZMoreDetailViewController::cellForRowAtIndexPath(TableView *tabl
                                                                  const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZMoreDetailTableViewCell>();
-    cell->show(m_announcements.at(indexPath.row));
+    cell->setAnnouncement(m_announcements.at(indexPath.row));
     return cell;
 }
 

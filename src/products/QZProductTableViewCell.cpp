@@ -1,33 +1,17 @@
 #include "QZProductTableViewCell.h"
 
-#include "ui_QZProductTableViewCell.h"
-
 #include "ProductTexts.h"
-#include "UiColor.h"
-#include "UiImage.h"
 
-const QString QZProductTableViewCell::kReuseIdentifier = QStringLiteral("cell");
+const QString QZProductTableViewCell::kReuseIdentifier = QStringLiteral("QZProductTableViewCell");
 
-QZProductTableViewCell::QZProductTableViewCell(QWidget *parent)
-    : TableViewCell(kReuseIdentifier, CellStyle::Custom, parent),
-      m_ui(new Ui::QZProductTableViewCell)
+QZProductTableViewCell::QZProductTableViewCell()
+    : ProductCardCell(kReuseIdentifier, QStringLiteral("预期年化收益率"))
 {
-    m_ui->setupUi(this);
-    m_ui->isrx->raise(); // the badge sits over the card's corner
-    setSeparatorVisible(false);
-    setBackgroundColor(UiColor::background());
 }
 
-QZProductTableViewCell::~QZProductTableViewCell()
+void QZProductTableViewCell::setProduct(const modelForProd &product)
 {
-    delete m_ui;
-}
-
-void QZProductTableViewCell::show(const modelForProd &product)
-{
-    m_ui->isrx->setPixmap(UiImage::pixmap(ProductTexts::saleBadgeImage(product.w_xszt)));
-    m_ui->title->setText(product.w_cpmc);
-    m_ui->yqnhsyl->setText(ProductTexts::yieldText(product.w_yqnhsyl));
-    m_ui->rgqd->setText(ProductTexts::listStartAmount(product.w_qdje));
-    m_ui->cxqx->setText(product.w_xtqx);
+    setCard(ProductTexts::saleBadgeImage(product.w_xszt), product.w_cpmc,
+            ProductTexts::yieldText(product.w_yqnhsyl),
+            ProductTexts::listStartAmount(product.w_qdje), product.w_xtqx);
 }

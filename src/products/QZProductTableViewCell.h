@@ -1,26 +1,17 @@
 #pragma once
 
-#include "TableViewCell.h"
-
+#include "ProductCardCell.h"
 #include "modelForProd.h"
 
-namespace Ui {
-class QZProductTableViewCell;
-}
-
 // A row of the products tab: badge, name, expected yield, starting amount and term.
-class QZProductTableViewCell : public TableViewCell
+class QZProductTableViewCell final : public ProductCardCell
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QZProductTableViewCell)
 
 public:
     static const QString kReuseIdentifier;
 
-    explicit QZProductTableViewCell(QWidget *parent = nullptr);
-    ~QZProductTableViewCell() override;
-
-    void show(const modelForProd &product);
-
-private:
-    Ui::QZProductTableViewCell *m_ui;
+    QZProductTableViewCell();
+    void setProduct(const modelForProd &product);
 };

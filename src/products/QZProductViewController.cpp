@@ -54,7 +54,7 @@ TableViewCell *QZProductViewController::cellForRowAtIndexPath(TableView *tableVi
                                                               const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZProductTableViewCell>();
-    cell->show(m_products->records().at(indexPath.row));
+    cell->setProduct(m_products->records().at(indexPath.row));
     return cell;
 }
 

@@ -4,7 +4,6 @@
 
 #include "AppConfig.h"
 #include "BaseNavigationViewController.h"
-#include "BookingForm.h"
 #include "ChartViewModel.h"
 #include "Constant.h"
 #include "FunctionCodes.h"
@@ -14,8 +13,8 @@
 #include "RXLineChartView.h"
 #include "RXUIViewCtg.h"
 #include "TapGestureRecognizer.h"
-#include "Telephone.h"
 #include "TrustHistoryViewController.h"
+#include "UiColor.h"
 
 #include <QLayout>
 
@@ -24,19 +23,15 @@ namespace {
 constexpr int kRowHeight = 71;
 constexpr int kButtonsHeight = 60;
 
-QString customerNumber()
-{
-    const auto &user = Constant::shareConstant()->currentUser();
-    return user ? user->khbh : QString();
-}
-
 } // namespace
 
 QZTrustDetailViewController::QZTrustDetailViewController(QWidget *parent)
     : RootViewController(parent), m_ui(new Ui::QZTrustDetailViewController)
 {
     m_ui->setupUi(this);
-    m_look.title = m_ui->yuyueButton->text();
+    m_booking = new ProductBooking(
+        this, ProductBooking::Kind::Trust,
+        {m_ui->yuyueButton, m_ui->teleyuyueButton, m_ui->footView, kButtonsHeight});
 }
 
 QZTrustDetailViewController::~QZTrustDetailViewController()
@@ -100,15 +95,11 @@ void QZTrustDetailViewController::initUI()
     connect(tap, &TapGestureRecognizer::tapped, this,
             &QZTrustDetailViewController::chartViewTapped);
 
-    connect(m_ui->yuyueButton, &QPushButton::clicked, this,
-            &QZTrustDetailViewController::yuyueClick);
-    connect(m_ui->teleyuyueButton, &QPushButton::clicked, this,
-            &QZTrustDetailViewController::teleyuyueClcik);
-
+    m_booking->setProduct(m_jzmodel.w_cpdm);
     // Until the product's state is known: usable for a visitor, held back for a customer.
-    Booking::ButtonLook look = m_look;
+    Booking::ButtonLook look = m_booking->look();
     look.enabled = look.blue = !Constant::shareConstant()->currentUser();
-    applyLook(look);
+    m_booking->applyLook(look);
 }
 
 void QZTrustDetailViewController::initjzData()
@@ -121,10 +112,7 @@ void QZTrustDetailViewController::initjzData()
         [this](const ResponseEnvelope &answer) {
             showNetValues(answer.recordsAs<NetProductModel>());
         },
-        [this](const QString &) {
-            changeProduceBuyAbleState();
-            createUIAlertControllerWithNSString(QStringLiteral("您还没有连接到网络"));
-        });
+        OnFailure{.then = [this]() { changeProduceBuyAbleState(); }});
 }
 
 void QZTrustDetailViewController::showNetValues(const QList<NetProductModel> &records)
@@ -154,7 +142,7 @@ void QZTrustDetailViewController::reloadChartView()
     RXUIViewCtg::setCenterX(frame, chart->screenWidth() / 2);
     chart->setFrame(frame);
     chart->setTopLineSpaceColor(Qt::white);
-    chart->setUnderLineSpaceColor(colorWithRed(163, 217, 243));
+    chart->setUnderLineSpaceColor(UiColor::colorWithRed(163, 217, 243));
     chart->setDelegate(this);
     chart->setChartInfos(ChartViewModel::chartSeries(m_jzDataArray, AppConfig::now()));
     chart->show();
@@ -170,38 +158,18 @@ void QZTrustDetailViewController::chartViewTapped()
 
 void QZTrustDetailViewController::changeProduceBuyAbleState()
 {
-    applyLook(
-        Booking::trustButtonLook(m_jzmodel.w_xszt, m_jzmodel.w_zt, m_ui->yuyueButton->text()));
-}
-
-void QZTrustDetailViewController::applyLook(const Booking::ButtonLook &look)
-{
-    m_look = look;
-    BookingForm::applyLook(look, m_ui->yuyueButton, m_ui->teleyuyueButton, m_ui->footView,
-                           kButtonsHeight);
+    m_booking->applyLook(
+        Booking::trustButtonLook(m_jzmodel.w_xszt, m_jzmodel.w_zt, m_booking->look().title));
 }
 
 void QZTrustDetailViewController::yuyueClick()
 {
-    if (!Constant::shareConstant()->currentUser()) {
-        BookingForm::askToSignIn(this);
-        return;
-    }
-    BookingForm::showAsTyped(
-        this, [this](const QString &yyje, const QString &phone) { book(yyje, phone); });
-}
-
-void QZTrustDetailViewController::book(const QString &yyje, const QString &phone)
-{
-    sendAction(
-        FunctionCode::BookingAction,
-        Booking::addParams(customerNumber(), m_jzmodel.w_cpdm, yyje, phone),
-        [this](const ResponseEnvelope &) { showToast(QStringLiteral("产品预约成功"), 0.25); });
+    m_booking->yuyueClick();
 }
 
 void QZTrustDetailViewController::teleyuyueClcik()
 {
-    Telephone::askToCallHotline(this, Booking::telephoneBookingTitle());
+    m_booking->teleyuyueClcik();
 }
 
 void QZTrustDetailViewController::LeftNavigationButtonClick()

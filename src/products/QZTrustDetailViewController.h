@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Booking.h"
 #include "NetProductModel.h"
+#include "ProductBooking.h"
 #include "RXLineChartViewDelegate.h"
 #include "RootViewController.h"
 #include "TableView.h"
@@ -58,14 +58,12 @@ private:
     void showNetValues(const QList<NetProductModel> &records);
     void reloadChartView();
     void changeProduceBuyAbleState();
-    void applyLook(const Booking::ButtonLook &look);
-    void book(const QString &yyje, const QString &phone);
 
     Ui::QZTrustDetailViewController *m_ui;
+    ProductBooking *m_booking = nullptr;
     TrustProductModel m_jzmodel;
     QList<NetProductModel> m_jzDataArray;
     QList<QPair<QString, QString>> m_rows; // caption, content
     QString m_fxgm;
     QPointer<RXLineChartView> m_lineChartView;
-    Booking::ButtonLook m_look; // what the booking button shows
 };

@@ -20,7 +20,7 @@ TrustHistoryTableViewCell::~TrustHistoryTableViewCell()
     delete m_ui;
 }
 
-void TrustHistoryTableViewCell::show(const NetProductModel &netValue)
+void TrustHistoryTableViewCell::setNetValue(const NetProductModel &netValue)
 {
     m_ui->jzrqLabel->setText(Formatting::GetFormateDate(netValue.w_jzrq));
     m_ui->jzxqLabel->setText(netValue.w_jz);

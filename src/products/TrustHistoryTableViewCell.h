@@ -18,7 +18,7 @@ public:
     explicit TrustHistoryTableViewCell(QWidget *parent = nullptr);
     ~TrustHistoryTableViewCell() override;
 
-    void show(const NetProductModel &netValue);
+    void setNetValue(const NetProductModel &netValue);
 
 private:
     Ui::TrustHistoryTableViewCell *m_ui;

@@ -48,7 +48,7 @@ TableViewCell *TrustHistoryViewController::cellForRowAtIndexPath(TableView *tabl
 {
     auto *cell = tableView->dequeueReusableCell<TrustHistoryTableViewCell>();
     // Newest first: the records arrive oldest first.
-    cell->show(m_jzDataArray.at(m_jzDataArray.size() - 1 - indexPath.row));
+    cell->setNetValue(m_jzDataArray.at(m_jzDataArray.size() - 1 - indexPath.row));
     return cell;
 }
 

@@ -1,26 +1,17 @@
 #pragma once
 
-#include "TableViewCell.h"
-
+#include "ProductCardCell.h"
 #include "TrustProductModel.h"
 
-namespace Ui {
-class TrustTableViewCell;
-}
-
 // A row of the securities-trust list: name, latest net value, starting amount and term.
-class TrustTableViewCell : public TableViewCell
+class TrustTableViewCell final : public ProductCardCell
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TrustTableViewCell)
 
 public:
     static const QString kReuseIdentifier;
 
-    explicit TrustTableViewCell(QWidget *parent = nullptr);
-    ~TrustTableViewCell() override;
-
-    void show(const TrustProductModel &product);
-
-private:
-    Ui::TrustTableViewCell *m_ui;
+    TrustTableViewCell();
+    void setTrust(const TrustProductModel &trust);
 };

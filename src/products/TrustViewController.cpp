@@ -65,7 +65,7 @@ TableViewCell *TrustViewController::cellForRowAtIndexPath(TableView *tableView,
                                                           const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<TrustTableViewCell>();
-    cell->show(m_trusts->records().at(indexPath.row));
+    cell->setTrust(m_trusts->records().at(indexPath.row));
     return cell;
 }
 

@@ -15,7 +15,6 @@
 
 namespace {
 constexpr int kCountdownStart = 2;
-constexpr int kStepMs = 1000;
 } // namespace
 
 AdvertisementViewController::AdvertisementViewController(QWidget *parent)
@@ -41,7 +40,7 @@ void AdvertisementViewController::initData()
     sendRequest(
         FunctionCode::SplashAdverts, {{QStringLiteral("is_display"), QStringLiteral("1")}}, {},
         [this](const ResponseEnvelope &answer) { buildPages(answer); },
-        [this](const QString &) { finish(); });
+        OnFailure::silent([this]() { finish(); }));
 }
 
 void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
@@ -77,14 +76,14 @@ void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
     m_skipButton->raise();
 
     if (totalNum() == 1)
-        QTimer::singleShot(kStepMs, this, &AdvertisementViewController::countdownStep);
+        QTimer::singleShot(m_stepMs, this, &AdvertisementViewController::countdownStep);
 }
 
 void AdvertisementViewController::countdownStep()
 {
     if (m_countdown > 0) {
         --m_countdown;
-        QTimer::singleShot(kStepMs, this, &AdvertisementViewController::countdownStep);
+        QTimer::singleShot(m_stepMs, this, &AdvertisementViewController::countdownStep);
         return;
     }
     // A skip has already moved on.

@@ -24,6 +24,8 @@ public:
     int totalNum() const { return int(m_imageUrls.size()); }
     int countdown() const { return m_countdown; }
     QStringList imageUrls() const { return m_imageUrls; }
+    // One step of the countdown; a second unless a test shortens it.
+    void setStepInterval(int milliseconds) { m_stepMs = milliseconds; }
 
 signals:
     void advertisementFinished();
@@ -43,6 +45,7 @@ private:
     QPushButton *m_skipButton = nullptr;
     QStringList m_imageUrls;
     int m_countdown = 0;
+    int m_stepMs = 1000;
     int m_skipCount = 0;
     bool m_finished = false;
 };

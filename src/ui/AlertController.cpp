@@ -86,7 +86,7 @@ QStringList AlertController::actionTitles() const
     return titles;
 }
 
-void AlertController::show()
+void AlertController::open()
 {
     build();
     present();
@@ -119,7 +119,7 @@ AlertController *AlertController::showMessage(QWidget *over, const QString &mess
 {
     auto *alert = new AlertController(over, QString(), message);
     alert->addAction(QStringLiteral("取消"), ActionStyle::Cancel);
-    alert->show();
+    alert->open();
     return alert;
 }
 

@@ -36,7 +36,7 @@ public:
     // A text field below the message; configure sets placeholder, echo mode, input hints.
     QLineEdit *addTextField(const std::function<void(QLineEdit *)> &configure = {});
 
-    void show();
+    void open();
 
     Style style() const { return m_style; }
     QString title() const { return m_title; }

@@ -44,9 +44,9 @@ DatePickerSheet::DatePickerSheet(QWidget *over, std::function<void(const QDate &
     QWidget::hide();
 }
 
-DatePickerSheet *DatePickerSheet::show(QWidget *over, const QDate &current, const QDate &minimum,
-                                       const QDate &maximum,
-                                       std::function<void(const QDate &)> onPicked)
+DatePickerSheet *DatePickerSheet::askForDate(QWidget *over, const QDate &current,
+                                             const QDate &minimum, const QDate &maximum,
+                                             std::function<void(const QDate &)> onPicked)
 {
     auto *sheet = new DatePickerSheet(over, std::move(onPicked));
     if (minimum.isValid())

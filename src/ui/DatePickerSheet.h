@@ -15,8 +15,9 @@ class DatePickerSheet : public OverlayView
     Q_OBJECT
 
 public:
-    static DatePickerSheet *show(QWidget *over, const QDate &current, const QDate &minimum,
-                                 const QDate &maximum, std::function<void(const QDate &)> onPicked);
+    static DatePickerSheet *askForDate(QWidget *over, const QDate &current, const QDate &minimum,
+                                       const QDate &maximum,
+                                       std::function<void(const QDate &)> onPicked);
 
     // Today in GMT+8, the time zone the company's dates are in.
     static QDate todayInChina();

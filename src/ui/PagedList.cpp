@@ -45,9 +45,9 @@ void PagedListLoader::send(int offset, bool firstPage)
             if (m_table->loadMoreFooter())
                 m_table->loadMoreFooter()->endRefreshing();
             if (!firstPage && answer.records().isEmpty())
-                Toast::show(m_screen, QStringLiteral("没有更多数据了！"), 1.5);
+                Toast::showText(m_screen, QStringLiteral("没有更多数据了！"), 1.5);
         },
         [this](const QString &) {
-            AlertController::showMessage(m_screen, QStringLiteral("您还没有连接到网络"));
+            AlertController::showMessage(m_screen, OnFailure::noNetwork());
         });
 }

@@ -3,7 +3,6 @@
 #include "AlertController.h"
 #include "BaseNavigationViewController.h"
 #include "GatewayClient.h"
-#include "IdentityDocumentTypes.h"
 #include "NavigationItem.h"
 #include "NotificationCenter.h"
 #include "ProgressHUD.h"
@@ -12,38 +11,9 @@
 #include "UiColor.h"
 #include "UiImage.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
-
-namespace {
-
-const QString kNoNetwork = QStringLiteral("您还没有连接到网络");
-
-QString systemItemTitle(RootViewController::SystemItem item)
-{
-    switch (item) {
-    case RootViewController::SystemItem::Done:
-        return QStringLiteral("完成");
-    case RootViewController::SystemItem::Cancel:
-        return QStringLiteral("取消");
-    case RootViewController::SystemItem::Edit:
-        return QStringLiteral("编辑");
-    case RootViewController::SystemItem::Save:
-        return QStringLiteral("保存");
-    case RootViewController::SystemItem::Add:
-        return QStringLiteral("＋");
-    case RootViewController::SystemItem::Search:
-        return QStringLiteral("搜索");
-    case RootViewController::SystemItem::Refresh:
-        return QStringLiteral("刷新");
-    }
-    return QString();
-}
-
-} // namespace
 
 RootViewController::RootViewController(QWidget *parent) : ViewController(parent)
 {
@@ -90,25 +60,6 @@ QWidget *RootViewController::makeBarButton(const QString &image, const QString &
     return button;
 }
 
-QWidget *RootViewController::makeSystemBarButton(SystemItem item, bool left)
-{
-    auto *button = new QPushButton(systemItemTitle(item));
-    button->setObjectName(left ? QStringLiteral("leftSystemNavigationButton")
-                               : QStringLiteral("rightSystemNavigationButton"));
-    button->setFixedHeight(44);
-    button->setFlat(true);
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { border: none; background: transparent; color: white;"
-                       " font-size: 16px; padding: 0 10px; }"));
-    connect(button, &QPushButton::clicked, this, [this, left]() {
-        if (left)
-            LeftSystemNavigationButtonClick();
-        else
-            RightSystemNavigationButtonClick();
-    });
-    return button;
-}
-
 void RootViewController::createLeftNavigationItem(const QString &image, const QString &title)
 {
     navigationItem()->setLeftWidget(makeBarButton(image, title, true));
@@ -117,16 +68,6 @@ void RootViewController::createLeftNavigationItem(const QString &image, const QS
 void RootViewController::creatRightNavigationItem(const QString &image, const QString &title)
 {
     navigationItem()->setRightWidget(makeBarButton(image, title, false));
-}
-
-void RootViewController::createLeftSystemNavigationItemWith(SystemItem item)
-{
-    navigationItem()->setLeftWidget(makeSystemBarButton(item, true));
-}
-
-void RootViewController::createRightSystemNavigationItemWith(SystemItem item)
-{
-    navigationItem()->setRightWidget(makeSystemBarButton(item, false));
 }
 
 void RootViewController::createUIAlertControllerWithNSString(const QString &message)
@@ -150,7 +91,7 @@ void RootViewController::finishLoadingView()
 void RootViewController::showToast(const QString &text, double seconds,
                                    std::function<void()> completion)
 {
-    Toast::show(this, text, seconds, std::move(completion));
+    Toast::showText(this, text, seconds, std::move(completion));
 }
 
 void RootViewController::postNotification(const QString &name)
@@ -164,21 +105,6 @@ void RootViewController::goBack(const QString &notification)
         postNotification(notification);
     if (navigationController())
         navigationController()->popViewControllerAnimated(true);
-}
-
-QColor RootViewController::getColor(const QString &hex)
-{
-    return UiColor::getColor(hex);
-}
-
-QColor RootViewController::colorWithRed(double red, double green, double blue)
-{
-    return UiColor::colorWithRed(red, green, blue);
-}
-
-QHash<QString, QString> RootViewController::reloadDictionary()
-{
-    return IdentityDocumentTypes::reloadDictionary();
 }
 
 void RootViewController::textFieldShouldReturn(QLineEdit *field)
@@ -217,18 +143,13 @@ void RootViewController::sendRequest(const QString &code, const QJsonObject &par
                                      const ParamsExt &paramsExt, Answer onAnswer,
                                      OnFailure onFailure)
 {
-    sendRequest(code, params, paramsExt, std::move(onAnswer), [this, onFailure](const QString &) {
-        if (onFailure == OnFailure::NetworkAlert)
-            createUIAlertControllerWithNSString(kNoNetwork);
-    });
-}
-
-void RootViewController::sendRequest(const QString &code, const QJsonObject &params,
-                                     const ParamsExt &paramsExt, Answer onAnswer,
-                                     std::function<void(const QString &)> onFailure)
-{
     GatewayClient::post(Request::getJsonStr(code, params, paramsExt), this, std::move(onAnswer),
-                        std::move(onFailure));
+                        [this, onFailure = std::move(onFailure)](const QString &) {
+                            if (!onFailure.message.isEmpty())
+                                createUIAlertControllerWithNSString(onFailure.message);
+                            if (onFailure.then)
+                                onFailure.then();
+                        });
 }
 
 void RootViewController::sendAction(const QString &code, const QJsonObject &params,
@@ -236,12 +157,12 @@ void RootViewController::sendAction(const QString &code, const QJsonObject &para
 {
     sendRequest(
         code, params, ParamsExt(),
-        [this, onSucceeded](const ResponseEnvelope &answer) {
+        [this, onSucceeded = std::move(onSucceeded)](const ResponseEnvelope &answer) {
             if (!answer.succeeded()) {
                 createUIAlertControllerWithNSString(answer.prompt());
                 return;
             }
             onSucceeded(answer);
         },
-        onFailure);
+        std::move(onFailure));
 }

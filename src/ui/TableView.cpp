@@ -17,11 +17,6 @@ constexpr int kDragThreshold = 6;
 constexpr int kGroupedHeaderHeight = 20;
 constexpr int kGroupedFooterHeight = 10;
 
-qint64 sectionViewKey(int section, bool footer)
-{
-    return qint64(section) * 2 + (footer ? 1 : 0);
-}
-
 } // namespace
 
 TableView::TableView(QWidget *parent, Style style) : QAbstractScrollArea(parent), m_style(style)
@@ -96,7 +91,7 @@ void TableView::reloadData()
     for (TableViewCell *cell : std::as_const(m_visibleCells))
         recycle(cell);
     m_visibleCells.clear();
-    dropSectionViews();
+    dropSectionHeaders();
     if (m_selected && m_selected->section >= 0) {
         // Rows may have moved; a reload clears the selection as the phone's table does.
         m_selected.reset();
@@ -207,19 +202,16 @@ QWidget *TableView::widgetForItem(const Item &item)
         return m_tableFooter;
     case ItemKind::LoadMore:
         return m_loadMore;
-    case ItemKind::SectionHeader:
-    case ItemKind::SectionFooter: {
-        const bool footer = item.kind == ItemKind::SectionFooter;
-        const qint64 key = sectionViewKey(item.section, footer);
-        if (QWidget *view = m_sectionViews.value(key))
+    case ItemKind::SectionFooter:
+        return nullptr; // only space
+    case ItemKind::SectionHeader: {
+        if (QWidget *view = m_sectionHeaders.value(item.section))
             return view;
-        QWidget *view = nullptr;
-        if (m_delegate)
-            view = footer ? m_delegate->viewForFooterInSection(this, item.section)
-                          : m_delegate->viewForHeaderInSection(this, item.section);
+        QWidget *view =
+            m_delegate ? m_delegate->viewForHeaderInSection(this, item.section) : nullptr;
         if (view) {
             view->setParent(viewport());
-            m_sectionViews.insert(key, view);
+            m_sectionHeaders.insert(item.section, view);
         }
         return view;
     }
@@ -227,26 +219,43 @@ QWidget *TableView::widgetForItem(const Item &item)
         const IndexPath path{item.section, item.row};
         if (TableViewCell *cell = m_visibleCells.value(path))
             return cell;
-        TableViewCell *cell = m_dataSource->cellForRowAtIndexPath(this, path);
-        if (!cell)
-            return nullptr;
-        if (cell->parentWidget() != viewport()) {
-            cell->setParent(viewport());
-            ++m_createdCells;
-        }
-        // The data source may have taken it from the pool.
-        for (auto it = m_reusePool.begin(); it != m_reusePool.end(); ++it) {
-            if (it.value() == cell) {
-                m_reusePool.erase(it);
-                break;
-            }
-        }
-        cell->setSelected(m_selected && *m_selected == path);
-        cell->setHighlighted(false);
-        cell->setSeparatorVisible(m_separators);
-        m_visibleCells.insert(path, cell);
+        TableViewCell *cell = cellFromDataSource(path);
+        if (cell)
+            m_visibleCells.insert(path, cell);
         return cell;
     }
+    }
+    return nullptr;
+}
+
+TableViewCell *TableView::cellFromDataSource(const IndexPath &path)
+{
+    TableViewCell *cell = m_dataSource->cellForRowAtIndexPath(this, path);
+    if (!cell)
+        return nullptr;
+    if (cell->parentWidget() != viewport()) {
+        cell->setParent(viewport());
+        ++m_createdCells;
+    }
+    // The cell shows this row's selection, whatever row it showed before.
+    cell->setSelected(m_selected && *m_selected == path);
+    cell->setSeparatorVisible(m_separators);
+    return cell;
+}
+
+TableViewCell *TableView::takeFromPool(const QString &identifier, const QMetaObject *type)
+{
+    for (auto it = m_reusePool.find(identifier); it != m_reusePool.end() && it.key() == identifier;
+         ++it) {
+        TableViewCell *cell = it.value();
+        if (type && !type->cast(cell)) {
+            qWarning("TableView: a %s waits under the reuse identifier of a %s",
+                     cell->metaObject()->className(), type->className());
+            continue;
+        }
+        m_reusePool.erase(it);
+        cell->prepareForReuse();
+        return cell;
     }
     return nullptr;
 }
@@ -257,24 +266,18 @@ void TableView::recycle(TableViewCell *cell)
     m_reusePool.insert(cell->reuseIdentifier(), cell);
 }
 
-void TableView::dropSectionViews()
+void TableView::dropSectionHeaders()
 {
-    for (const auto &view : std::as_const(m_sectionViews)) {
+    for (const auto &view : std::as_const(m_sectionHeaders)) {
         if (view)
             view->deleteLater();
     }
-    m_sectionViews.clear();
+    m_sectionHeaders.clear();
 }
 
 TableViewCell *TableView::dequeueReusableCellWithIdentifier(const QString &identifier)
 {
-    auto it = m_reusePool.find(identifier);
-    if (it == m_reusePool.end())
-        return nullptr;
-    TableViewCell *cell = it.value();
-    m_reusePool.erase(it);
-    cell->prepareForReuse();
-    return cell;
+    return takeFromPool(identifier, nullptr);
 }
 
 void TableView::layoutVisible()
@@ -285,72 +288,130 @@ void TableView::layoutVisible()
     // Self-sizing rows change the layout as they are measured; a few passes settle it.
     for (int pass = 0; pass < 4; ++pass) {
         const int y0 = verticalScrollBar()->value();
-        const int y1 = y0 + viewport()->height();
-        const int w = viewport()->width();
-        auto first = std::partition_point(m_items.begin(), m_items.end(),
-                                          [y0](const Item &i) { return i.top + i.height <= y0; });
-        auto last = first;
-        while (last != m_items.end() && last->top < y1)
-            ++last;
+        const auto [first, last] = itemsBetween(y0, y0 + viewport()->height());
         // Rows leaving the screen go back to the pool before new rows ask for cells.
-        for (auto it = m_visibleCells.begin(); it != m_visibleCells.end();) {
-            const int index = itemIndexForRow(it.key());
-            if (index < first - m_items.begin() || index >= last - m_items.begin()) {
-                recycle(it.value());
-                it = m_visibleCells.erase(it);
-            } else {
-                ++it;
-            }
-        }
-        QSet<qint64> visibleSectionViews;
-        bool heightsChanged = false;
-        for (auto it = first; it != last; ++it) {
-            QWidget *widget = widgetForItem(*it);
-            if (!widget)
-                continue;
-            if (it->kind == ItemKind::Row && !it->measured) {
-                const int natural = widget->hasHeightForWidth() ? widget->heightForWidth(w)
-                                                                : widget->sizeHint().height();
-                const int h = std::max(natural, widget->minimumHeight());
-                it->measured = true;
-                if (h > 0 && h != it->height) {
-                    it->height = h;
-                    heightsChanged = true;
-                }
-            }
-            widget->setGeometry(0, it->top - y0, w, it->height);
-            widget->show();
-            if (it->kind == ItemKind::SectionHeader || it->kind == ItemKind::SectionFooter)
-                visibleSectionViews.insert(
-                    sectionViewKey(it->section, it->kind == ItemKind::SectionFooter));
-        }
-        for (auto it = m_sectionViews.begin(); it != m_sectionViews.end();) {
-            if (!visibleSectionViews.contains(it.key())) {
-                if (it.value())
-                    it.value()->deleteLater();
-                it = m_sectionViews.erase(it);
-            } else {
-                ++it;
-            }
-        }
-        const std::pair<ItemKind, QWidget *> fixedViews[] = {{ItemKind::TableHeader, m_tableHeader},
-                                                             {ItemKind::TableFooter, m_tableFooter},
-                                                             {ItemKind::LoadMore, m_loadMore}};
-        for (const auto &[kind, view] : fixedViews) {
-            if (!view)
-                continue;
-            const auto found =
-                std::find_if(m_items.cbegin(), m_items.cend(),
-                             [kind = kind](const Item &i) { return i.kind == kind; });
-            if (found == m_items.cend() || found->top >= y1 || found->top + found->height <= y0)
-                view->hide();
-        }
+        recycleRowsOutside(first, last);
+        const bool heightsChanged = placeItems(first, last, y0);
+        hideViewsOutside(first, last);
         if (!heightsChanged)
             break;
         recomputeTops();
         updateScrollRange();
     }
     m_inLayout = false;
+}
+
+std::pair<TableView::ItemIterator, TableView::ItemIterator> TableView::itemsBetween(int top,
+                                                                                    int bottom)
+{
+    auto first = std::partition_point(m_items.begin(), m_items.end(),
+                                      [top](const Item &i) { return i.top + i.height <= top; });
+    auto last = first;
+    while (last != m_items.end() && last->top < bottom)
+        ++last;
+    return {first, last};
+}
+
+void TableView::recycleRowsOutside(ItemIterator first, ItemIterator last)
+{
+    const qsizetype from = first - m_items.begin();
+    const qsizetype to = last - m_items.begin();
+    for (auto it = m_visibleCells.begin(); it != m_visibleCells.end();) {
+        const int index = itemIndexForRow(it.key());
+        if (index < from || index >= to) {
+            recycle(it.value());
+            it = m_visibleCells.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+bool TableView::placeItems(ItemIterator first, ItemIterator last, int offset)
+{
+    bool heightsChanged = false;
+    for (auto it = first; it != last; ++it) {
+        QWidget *widget = widgetForItem(*it);
+        if (!widget)
+            continue;
+        heightsChanged = measure(*it, widget) || heightsChanged;
+        widget->setGeometry(0, it->top - offset, viewport()->width(), it->height);
+        widget->show();
+    }
+    return heightsChanged;
+}
+
+void TableView::hideViewsOutside(ItemIterator first, ItemIterator last)
+{
+    const auto shown = [first, last](ItemKind kind, int section) {
+        return std::any_of(first, last, [kind, section](const Item &i) {
+            return i.kind == kind && (section < 0 || i.section == section);
+        });
+    };
+    for (auto it = m_sectionHeaders.begin(); it != m_sectionHeaders.end();) {
+        if (!shown(ItemKind::SectionHeader, it.key())) {
+            if (it.value())
+                it.value()->deleteLater();
+            it = m_sectionHeaders.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    const std::pair<ItemKind, QWidget *> fixedViews[] = {{ItemKind::TableHeader, m_tableHeader},
+                                                         {ItemKind::TableFooter, m_tableFooter},
+                                                         {ItemKind::LoadMore, m_loadMore}};
+    for (const auto &[kind, view] : fixedViews) {
+        if (view && !shown(kind, -1))
+            view->hide();
+    }
+}
+
+bool TableView::measure(Item &item, QWidget *widget)
+{
+    if (item.kind != ItemKind::Row || item.measured)
+        return false;
+    item.measured = true;
+    const int w = viewport()->width();
+    const int natural =
+        widget->hasHeightForWidth() ? widget->heightForWidth(w) : widget->sizeHint().height();
+    const int h = std::max(natural, widget->minimumHeight());
+    if (h <= 0 || h == item.height)
+        return false;
+    item.height = h;
+    return true;
+}
+
+void TableView::measureAround(int index)
+{
+    // The rows that can share the screen with the target, on either side of it.
+    const int reach = viewport()->height();
+    const auto measureRow = [this](Item &item) {
+        if (item.kind != ItemKind::Row || item.measured)
+            return;
+        const IndexPath path{item.section, item.row};
+        if (TableViewCell *shown = m_visibleCells.value(path)) {
+            measure(item, shown);
+            return;
+        }
+        TableViewCell *cell = cellFromDataSource(path);
+        if (!cell)
+            return;
+        cell->resize(viewport()->width(), cell->height());
+        measure(item, cell);
+        recycle(cell);
+    };
+    int covered = 0;
+    for (int i = index; i >= 0 && covered < reach; --i) {
+        measureRow(m_items[i]);
+        covered += m_items.at(i).height;
+    }
+    covered = 0;
+    for (int i = index; i < m_items.size() && covered < reach; ++i) {
+        measureRow(m_items[i]);
+        covered += m_items.at(i).height;
+    }
+    recomputeTops();
+    updateScrollRange();
 }
 
 TableViewCell *TableView::cellForRowAtIndexPath(const IndexPath &indexPath) const
@@ -429,23 +490,21 @@ void TableView::tapRowAtIndexPath(const IndexPath &indexPath)
 
 void TableView::scrollToRowAtIndexPath(const IndexPath &indexPath)
 {
-    // Rows that size themselves grow once shown, moving the target: settle in a few passes.
-    for (int pass = 0; pass < 8; ++pass) {
-        const QRect r = rectForRowAtIndexPath(indexPath);
-        if (r.isNull())
-            return;
-        const int value = verticalScrollBar()->value();
-        int wanted = value;
-        if (r.top() < value)
-            wanted = r.top();
-        else if (r.bottom() > value + viewport()->height())
-            wanted = r.bottom() - viewport()->height() + 1;
-        const bool atEnd =
-            wanted > verticalScrollBar()->maximum() && value == verticalScrollBar()->maximum();
-        if (wanted == value || atEnd)
-            return;
-        verticalScrollBar()->setValue(wanted);
-    }
+    const int index = itemIndexForRow(indexPath);
+    if (index < 0)
+        return;
+    // Measured first, the rows around the target keep their heights once shown, so the
+    // offset chosen here is where the row stays.
+    if (m_rowHeight == kAutomaticDimension)
+        measureAround(index);
+    const QRect r = rectForRowAtIndexPath(indexPath);
+    QScrollBar *bar = verticalScrollBar();
+    const int value = bar->value();
+    if (r.top() < value)
+        bar->setValue(r.top());
+    else if (r.bottom() > value + viewport()->height())
+        bar->setValue(r.bottom() - viewport()->height() + 1);
+    layoutVisible();
 }
 
 void TableView::resizeEvent(QResizeEvent *event)
@@ -483,11 +542,6 @@ void TableView::userScrolled()
     if (last.kind == ItemKind::LoadMore && last.top + last.height <= bottom &&
         verticalScrollBar()->maximum() > 0)
         m_loadMore->beginRefreshing();
-}
-
-bool TableView::viewportEvent(QEvent *event)
-{
-    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TableView::mousePressEvent(QMouseEvent *event)

@@ -26,7 +26,8 @@ public:
                                                  const IndexPath &indexPath) = 0;
 };
 
-// Heights, section views and selection. A height of -1 takes the table's default.
+// Heights, section headers and selection. A height of -1 takes the table's default; a
+// section footer is only space.
 class TableViewDelegate
 {
 public:
@@ -34,8 +35,8 @@ public:
     virtual int heightForRowAtIndexPath(TableView *, const IndexPath &) { return -1; }
     virtual int heightForHeaderInSection(TableView *, int) { return -1; }
     virtual int heightForFooterInSection(TableView *, int) { return -1; }
+    // A new widget each time it is asked; the table deletes it once it scrolls away.
     virtual QWidget *viewForHeaderInSection(TableView *, int) { return nullptr; }
-    virtual QWidget *viewForFooterInSection(TableView *, int) { return nullptr; }
     virtual void didSelectRowAtIndexPath(TableView *, const IndexPath &) {}
 };
 
@@ -78,12 +79,14 @@ public:
     LoadMoreFooter *loadMoreFooter() const { return m_loadMore; }
 
     void reloadData();
+    // A cell waiting for reuse under that identifier, prepared for reuse, or null.
     TableViewCell *dequeueReusableCellWithIdentifier(const QString &identifier);
     // A cell to fill: one waiting for reuse under its class's kReuseIdentifier, or a new one.
+    // A pooled cell of another class under that identifier is never handed out as this one.
     template <class Cell> Cell *dequeueReusableCell()
     {
-        if (TableViewCell *cell = dequeueReusableCellWithIdentifier(Cell::kReuseIdentifier))
-            return static_cast<Cell *>(cell);
+        if (TableViewCell *pooled = takeFromPool(Cell::kReuseIdentifier, &Cell::staticMetaObject))
+            return static_cast<Cell *>(pooled);
         return new Cell;
     }
 
@@ -114,7 +117,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    bool viewportEvent(QEvent *event) override;
 
 private:
     enum class ItemKind
@@ -141,17 +143,31 @@ private:
         int firstItem = 0; // index of the section's first row item in m_items
     };
 
+    using ItemIterator = QList<Item>::iterator;
+
     void rebuildItems();
     void recomputeTops();
-    void layoutVisible();
     void updateScrollRange();
     int rowHeightFor(const IndexPath &path) const;
     int headerHeightFor(int section) const;
     int footerHeightFor(int section) const;
     int itemIndexForRow(const IndexPath &path) const;
+
+    // Laying out what the viewport shows.
+    void layoutVisible();
+    std::pair<ItemIterator, ItemIterator> itemsBetween(int top, int bottom);
+    void recycleRowsOutside(ItemIterator first, ItemIterator last);
+    bool placeItems(ItemIterator first, ItemIterator last, int offset);
+    void hideViewsOutside(ItemIterator first, ItemIterator last);
+    // A self-sizing row's height at the viewport's width; true when it changed.
+    bool measure(Item &item, QWidget *widget);
+    void measureAround(int index);
+
     QWidget *widgetForItem(const Item &item);
+    TableViewCell *cellFromDataSource(const IndexPath &path);
+    TableViewCell *takeFromPool(const QString &identifier, const QMetaObject *type);
     void recycle(TableViewCell *cell);
-    void dropSectionViews();
+    void dropSectionHeaders();
     void userScrolled();
     void scrollBy(int dy);
 
@@ -174,7 +190,7 @@ private:
 
     QHash<IndexPath, TableViewCell *> m_visibleCells;
     QMultiHash<QString, TableViewCell *> m_reusePool;
-    QHash<qint64, QPointer<QWidget>> m_sectionViews; // key: section * 2 + (footer ? 1 : 0)
+    QHash<int, QPointer<QWidget>> m_sectionHeaders; // by section
     int m_createdCells = 0;
     bool m_inLayout = false;
 

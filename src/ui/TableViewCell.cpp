@@ -49,6 +49,12 @@ void TableViewCell::setHighlighted(bool highlighted)
     update();
 }
 
+void TableViewCell::prepareForReuse()
+{
+    setSelected(false);
+    setHighlighted(false);
+}
+
 void TableViewCell::setBackgroundColor(const QColor &color)
 {
     m_background = color;

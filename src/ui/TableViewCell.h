@@ -54,8 +54,9 @@ public:
         update();
     }
 
-    // Called before the table hands a reused cell out again.
-    virtual void prepareForReuse() {}
+    // Called before the table hands a reused cell out again: a cell that showed another row
+    // resets what it must not carry over (overrides call this first).
+    virtual void prepareForReuse();
 
     // Every visible text of the cell, in reading order (for the automation driver).
     QStringList texts() const;

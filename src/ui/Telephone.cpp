@@ -59,7 +59,7 @@ void callHotline(QWidget *over)
     auto *alert =
         new AlertController(over, QStringLiteral("温馨提示"), QStringLiteral("该设备不支持拨号！"));
     alert->addAction(QStringLiteral("返回"), AlertController::ActionStyle::Cancel);
-    alert->show();
+    alert->open();
 }
 
 void askToCallHotline(QWidget *over, const QString &title)
@@ -71,7 +71,7 @@ void askToCallHotline(QWidget *over, const QString &title)
             callHotline(guard);
     });
     alert->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
-    alert->show();
+    alert->open();
 }
 
 void setHandler(std::function<bool(const QString &)> h)

@@ -21,8 +21,8 @@ Toast::Toast(QWidget *over, const QString &text, double seconds)
                        " border-radius: 8px; padding: 10px 14px; font-size: 14px; }"));
 }
 
-Toast *Toast::show(QWidget *over, const QString &text, double seconds,
-                   std::function<void()> completion)
+Toast *Toast::showText(QWidget *over, const QString &text, double seconds,
+                       std::function<void()> completion)
 {
     auto *toast = new Toast(over, text, seconds);
     if (completion)

@@ -25,8 +25,8 @@ class Toast : public OverlayView
     Q_OBJECT
 
 public:
-    static Toast *show(QWidget *over, const QString &text, double seconds,
-                       std::function<void()> completion = {});
+    static Toast *showText(QWidget *over, const QString &text, double seconds,
+                           std::function<void()> completion = {});
 
     QString text() const;
     double duration() const { return m_seconds; }

@@ -44,7 +44,7 @@ private slots:
         auto *alert = new AlertController(m_screen, "确定退出吗？", QString());
         alert->addAction("确定", AlertController::ActionStyle::Default, [&called]() { ++called; });
         alert->addAction("取消", AlertController::ActionStyle::Cancel);
-        alert->show();
+        alert->open();
         QPushButton *ok = nullptr;
         for (QPushButton *b : alert->findChildren<QPushButton *>())
             if (b->text() == "确定")
@@ -77,7 +77,7 @@ private slots:
         alert->addTextField([](QLineEdit *f) { f->setPlaceholderText("请输入手机号码"); });
         alert->addAction("取消", AlertController::ActionStyle::Cancel);
         alert->addAction("确定", AlertController::ActionStyle::Default);
-        alert->show();
+        alert->open();
         QCOMPARE(alert->textFields().size(), 2);
         QCOMPARE(alert->textFields().at(0)->placeholderText(), QString("请输入预约金额(万元)"));
         QVERIFY(alert->textFields().at(0)->inputMethodHints() & Qt::ImhDigitsOnly);
@@ -93,7 +93,7 @@ private slots:
                          [&picked]() { picked = "男"; });
         sheet->addAction("女", AlertController::ActionStyle::Default,
                          [&picked]() { picked = "女"; });
-        sheet->show();
+        sheet->open();
         QCOMPARE(sheet->style(), AlertController::Style::ActionSheet);
         QVERIFY(sheet->tapAction("女"));
         QCOMPARE(picked, QString("女"));
@@ -115,7 +115,7 @@ private slots:
 
     void toastDoesNotBlockTouches()
     {
-        Toast::show(m_screen, "没有更多数据了！", 1.5);
+        Toast::showText(m_screen, "没有更多数据了！", 1.5);
         const auto overlays = OverlayView::overlaysOver(m_screen);
         QCOMPARE(overlays.size(), 1);
         QVERIFY(overlays.first()->testAttribute(Qt::WA_TransparentForMouseEvents));
@@ -126,14 +126,14 @@ private slots:
         QDate picked;
         const QDate min(2020, 1, 1);
         const QDate max(2026, 12, 6);
-        DatePickerSheet *sheet = DatePickerSheet::show(m_screen, QDate(2025, 5, 5), min, max,
-                                                       [&picked](const QDate &d) { picked = d; });
+        DatePickerSheet *sheet = DatePickerSheet::askForDate(
+            m_screen, QDate(2025, 5, 5), min, max, [&picked](const QDate &d) { picked = d; });
         QCOMPARE(sheet->date(), QDate(2025, 5, 5));
         sheet->pick(QDate(2030, 1, 1));
         QCOMPARE(picked, max);
 
-        sheet = DatePickerSheet::show(m_screen, QDate(2025, 5, 5), min, max,
-                                      [&picked](const QDate &d) { picked = d; });
+        sheet = DatePickerSheet::askForDate(m_screen, QDate(2025, 5, 5), min, max,
+                                            [&picked](const QDate &d) { picked = d; });
         sheet->pick(QDate(2001, 1, 1));
         QCOMPARE(picked, min);
     }

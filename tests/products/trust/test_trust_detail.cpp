@@ -27,6 +27,7 @@
 #include "Toast.h"
 #include "TrustHistoryViewController.h"
 #include "TrustViewController.h"
+#include "UiColor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -229,7 +230,7 @@ private slots:
         QCOMPARE(chart->frame().center().x(), m_window->width() / 2.0);
         QCOMPARE(chart->frame().width(), detail->findChild<QWidget *>("chartView")->width() - 30.0);
         QCOMPARE(chart->topLineSpaceColor(), QColor(Qt::white));
-        QCOMPARE(chart->underLineSpaceColor(), RootViewController::colorWithRed(163, 217, 243));
+        QCOMPARE(chart->underLineSpaceColor(), UiColor::colorWithRed(163, 217, 243));
         QCOMPARE(chart->delegate(), static_cast<RXLineChartViewDelegate *>(detail));
 
         // A tap on the chart opens the history with every value, newest first.

@@ -1,0 +1,68 @@
+#include "ServerChange.h"
+
+#include "AlertController.h"
+#include "GatewayClient.h"
+#include "Request.h"
+#include "RootViewController.h"
+#include "Toast.h"
+
+ServerChange::Reply::Reply(RootViewController *screen, QWidget *window)
+    : m_screen(screen), m_window(window)
+{
+}
+
+void ServerChange::Reply::showToast(const QString &text, double seconds,
+                                    std::function<void()> completion) const
+{
+    if (m_window)
+        Toast::showText(m_window, text, seconds, std::move(completion));
+}
+
+void ServerChange::Reply::showAlert(const QString &message) const
+{
+    if (m_window)
+        AlertController::showMessage(m_window, message);
+}
+
+ServerChange::ServerChange(RootViewController *screen) : m_screen(screen) {}
+
+bool ServerChange::send(const QString &code, const QJsonObject &params, Answer onAnswer,
+                        OnFailure onFailure)
+{
+    if (*m_pending || !m_screen)
+        return false;
+    *m_pending = true;
+    // The window outlives the screen; the answer is tied to it, not to the screen.
+    QWidget *window = m_screen->window();
+    const Reply reply(m_screen, window);
+    auto pending = m_pending;
+    GatewayClient::post(
+        Request::getJsonStr(code, params), window,
+        [reply, pending, onAnswer = std::move(onAnswer)](const ResponseEnvelope &answer) {
+            *pending = false;
+            onAnswer(reply, answer);
+        },
+        [reply, pending, onFailure = std::move(onFailure)](const QString &) {
+            *pending = false;
+            if (!onFailure.message.isEmpty())
+                reply.showAlert(onFailure.message);
+            if (onFailure.then && reply.screen<RootViewController>())
+                onFailure.then();
+        });
+    return true;
+}
+
+bool ServerChange::sendAction(const QString &code, const QJsonObject &params, Answer onSucceeded,
+                              OnFailure onFailure)
+{
+    return send(
+        code, params,
+        [onSucceeded = std::move(onSucceeded)](const Reply &reply, const ResponseEnvelope &answer) {
+            if (!answer.succeeded()) {
+                reply.showAlert(answer.prompt());
+                return;
+            }
+            onSucceeded(reply, answer);
+        },
+        std::move(onFailure));
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "OnFailure.h"
+#include "ResponseEnvelope.h"
+
+#include <QJsonObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class RootViewController;
+
+// An operation that changes the customer's data on the server: sign-in, booking,
+// registration, a change of credentials, an activity registration. Unlike an enquiry, its
+// answer is never dropped with the screen that sent it, because the session, the stored
+// keys and the message to the customer must follow what the server did. The continuations
+// get a Reply through which they reach the screen only while it is there. While an answer
+// is awaited, further sends are refused, so a button tapped twice books once.
+class ServerChange final
+{
+    Q_DISABLE_COPY_MOVE(ServerChange)
+
+public:
+    // Where the outcome goes: messages over the phone window, the screen only while it lives.
+    class Reply final
+    {
+    public:
+        Reply(RootViewController *screen, QWidget *window);
+        template <class Screen> Screen *screen() const
+        {
+            return qobject_cast<Screen *>(m_screen.data());
+        }
+        void showToast(const QString &text, double seconds,
+                       std::function<void()> completion = {}) const;
+        void showAlert(const QString &message) const;
+        // The phone window, for messages of the screen's own; null once it has closed.
+        QWidget *window() const { return m_window; }
+
+    private:
+        QPointer<RootViewController> m_screen;
+        QPointer<QWidget> m_window;
+    };
+    using Answer = std::function<void(const Reply &, const ResponseEnvelope &)>;
+
+    explicit ServerChange(RootViewController *screen);
+
+    bool isPending() const { return *m_pending; }
+    // Sends unless an earlier change is still out; returns whether it was sent. The
+    // failure's follow-up runs only while the screen lives; its alert is shown regardless.
+    bool send(const QString &code, const QJsonObject &params, Answer onAnswer,
+              OnFailure onFailure = {});
+    // As send, with the flag checked: a refusal shows the server's prompt in the message
+    // alert, and onSucceeded runs only for flag 1.
+    bool sendAction(const QString &code, const QJsonObject &params, Answer onSucceeded,
+                    OnFailure onFailure = {});
+
+private:
+    QPointer<RootViewController> m_screen;
+    std::shared_ptr<bool> m_pending = std::make_shared<bool>(false);
+};
