@@ -8,6 +8,12 @@
 
 #include <QFile>
 
+namespace {
+
+const QString kUnavailable = QStringLiteral("该附件暂时无法查看，请稍后再试");
+
+} // namespace
+
 ProductAnnouncementViewController::ProductAnnouncementViewController(QWidget *parent)
     : RootViewController(parent), m_ui(new Ui::ProductAnnouncementViewController)
 {
@@ -40,10 +46,20 @@ void ProductAnnouncementViewController::initData()
     const QString path = documentPath();
     FileDownload::get(QUrl(MediaUrl::forRelaPath(m_model.rela_path)), path, this, {},
                       [this, path](bool ok, const QString &) {
-                          // A document that never arrives leaves the page empty.
                           if (ok && QFile::exists(path))
                               m_ui->contentWebView->loadPdfFile(path);
+                          else
+                              showUnavailable();
                       });
+}
+
+void ProductAnnouncementViewController::showUnavailable()
+{
+    // Rather than a blank page: the customer learns the document cannot be read now.
+    m_ui->contentWebView->loadHTMLString(
+        QStringLiteral("<p style=\"margin-top: 80px; text-align: center; color: #8e8e93;\">"
+                       "%1</p>")
+            .arg(kUnavailable));
 }
 
 void ProductAnnouncementViewController::LeftNavigationButtonClick()

@@ -30,6 +30,8 @@ protected:
     void initData() override;
 
 private:
+    void showUnavailable();
+
     Ui::ProductAnnouncementViewController *m_ui;
     ProductAnnouncementsModel m_model;
 };

@@ -16,6 +16,7 @@ public:
     ~TestGateway();
 
     DemoGateway &gateway() { return *m_gateway; }
+    const DemoGateway &gateway() const { return *m_gateway; }
     QString dataDir() const { return m_dataDir.path(); }
 
     // Loads the embedded dataset after letting `edit` change it (for example to give the
