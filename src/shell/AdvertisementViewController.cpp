@@ -18,9 +18,11 @@ constexpr int kCountdownStart = 2;
 } // namespace
 
 AdvertisementViewController::AdvertisementViewController(QWidget *parent)
-    : RootViewController(parent), m_ui(new Ui::AdvertisementViewController)
+    : RootViewController(parent), m_ui(new Ui::AdvertisementViewController),
+      m_countdownTimer(new QTimer(this))
 {
     m_ui->setupUi(this);
+    connect(m_countdownTimer, &QTimer::timeout, this, &AdvertisementViewController::countdownStep);
 }
 
 AdvertisementViewController::~AdvertisementViewController()
@@ -76,16 +78,21 @@ void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
     m_skipButton->raise();
 
     if (totalNum() == 1)
-        QTimer::singleShot(m_stepMs, this, &AdvertisementViewController::countdownStep);
+        m_countdownTimer->start(m_stepMs);
+}
+
+bool AdvertisementViewController::isCountingDown() const
+{
+    return m_countdownTimer->isActive();
 }
 
 void AdvertisementViewController::countdownStep()
 {
     if (m_countdown > 0) {
         --m_countdown;
-        QTimer::singleShot(m_stepMs, this, &AdvertisementViewController::countdownStep);
         return;
     }
+    m_countdownTimer->stop();
     // A skip has already moved on.
     if (m_skipCount == 0)
         finish();

@@ -9,6 +9,7 @@ class AdvertisementViewController;
 }
 class PagingScrollView;
 class QPushButton;
+class QTimer;
 
 // The splash advertisement shown at every launch. One picture counts down about three
 // seconds; with none or several the splash waits for "跳过广告"; a failed request goes
@@ -24,6 +25,7 @@ public:
     int totalNum() const { return int(m_imageUrls.size()); }
     int countdown() const { return m_countdown; }
     QStringList imageUrls() const { return m_imageUrls; }
+    bool isCountingDown() const;
     // One step of the countdown; a second unless a test shortens it.
     void setStepInterval(int milliseconds) { m_stepMs = milliseconds; }
 
@@ -43,6 +45,7 @@ private:
     Ui::AdvertisementViewController *m_ui;
     PagingScrollView *m_scrollView = nullptr;
     QPushButton *m_skipButton = nullptr;
+    QTimer *m_countdownTimer;
     QStringList m_imageUrls;
     int m_countdown = 0;
     int m_stepMs = 1000;

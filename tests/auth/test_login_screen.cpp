@@ -8,27 +8,25 @@
 #include "NetworkActivityIndicator.h"
 #include "NotificationCenter.h"
 #include "PhoneWindow.h"
-#include "RequestSpy.h"
-#include "RootViewController.h"
+#include "ScreenFixture.h"
 #include "ScreenRegistry.h"
 #include "SessionStore.h"
-#include "TestGateway.h"
-#include "TestPhone.h"
 #include "Toast.h"
 #include "UserDefaults.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
+
+using namespace ScreenProbe;
 
 namespace {
 
 const QString kSignIn = QStringLiteral("168000");
+const QString kIdNumber = QStringLiteral("310104198803162418");
 
 // Stand-ins for the registration and recovery screens, which only have to be opened here.
 class RegistrationStub : public RootViewController
@@ -40,388 +38,270 @@ public:
     QString m_belongto;
 };
 
-class RecoveryStub : public RootViewController
-{
-    Q_OBJECT
-};
-
 } // namespace
 
-class TestLoginScreen : public QObject
+Q_DECLARE_METATYPE(GatewayFault)
+
+class TestLoginScreen final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QLoggingCategory::setFilterRules(QStringLiteral("chenglan.*.debug=false"));
-    }
-
+    void initTestCase() { QLoggingCategory::setFilterRules("chenglan.*.debug=false"); }
     void init()
     {
-        m_gateway = std::make_unique<TestGateway>();
-        m_window = std::make_unique<PhoneWindow>();
-        m_opener = new RootViewController;
-        m_opener->setTitle(QStringLiteral("产品详情"));
-        m_nav = showInActivePhone(*m_window, m_opener);
-        QVERIFY(m_nav);
+        m_phone = std::make_unique<ScreenFixture>();
+        QVERIFY(m_phone->isReady());
+    }
+    void cleanup() { m_phone.reset(); }
+
+    void prefill_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // type, number, password; empty: nothing stored
+        QTest::addColumn<bool>("clearPassword");
+        QTest::addColumn<QStringList>("shown");
+        // clang-format off
+        QTest::newRow("first opening")     << QStringList() << false << QStringList{"身份证", "", ""};
+        QTest::newRow("stored sign-in")    << QStringList{"香港居民身份证", "A1234567", "abc123"} << false << QStringList{"香港居民身份证", "A1234567", "abc123"};
+        QTest::newRow("password cleared")  << QStringList{"身份证", kIdNumber, "abc123"} << true << QStringList{"身份证", kIdNumber, ""};
+        // clang-format on
     }
 
-    void cleanup()
+    void prefill()
     {
-        m_window.reset();
-        m_gateway.reset();
-    }
-
-    void firstOpeningShowsIdCardAndEmptyFields()
-    {
+        QFETCH(QStringList, stored);
+        QFETCH(bool, clearPassword);
+        QFETCH(QStringList, shown);
+        if (!stored.isEmpty())
+            SessionStore::storeSignIn(stored.at(0), stored.at(1), stored.at(2));
+        if (clearPassword)
+            SessionStore::clearPassword();
         LoginViewController *login = openLogin();
         QCOMPARE(login->title(), QString("登录"));
-        QVERIFY(login->navigationItem()->leftWidget());
-        QCOMPARE(typeLabel(login)->text(), QString("身份证"));
-        QVERIFY(numberField(login)->text().isEmpty());
-        QVERIFY(passwordField(login)->text().isEmpty());
-        QCOMPARE(passwordField(login)->echoMode(), QLineEdit::Password);
+        QCOMPARE((QStringList{text(login, "typeLabel"), text(login, "numberTextField"),
+                              text(login, "passwordTextField")}),
+                 shown);
+        QCOMPARE(login->findChild<QLineEdit *>("passwordTextField")->echoMode(),
+                 QLineEdit::Password);
     }
 
-    void idCardNumberIsCheckedBeforeSending_data()
+    // The checks run before anything is posted: the indicator never comes on.
+    void formChecks_data()
     {
+        QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("number");
-        QTest::newRow("empty") << "";
-        QTest::newRow("wrong check digit") << "310104198803162419";
-        QTest::newRow("17 digits") << "31010419880316241";
+        QTest::addColumn<QString>("alert");
+        // clang-format off
+        QTest::newRow("id card, wrong check digit") << "" << "310104198803162419" << "请填写正确的身份证号码";
+        QTest::newRow("id card, 17 digits")         << "" << "31010419880316241" << "请填写正确的身份证号码";
+        QTest::newRow("passport, no number")        << "护照" << "" << "请填写正确的证件号码";
+        // clang-format on
     }
 
-    void idCardNumberIsCheckedBeforeSending()
+    void formChecks()
     {
+        QFETCH(QString, type);
         QFETCH(QString, number);
+        QFETCH(QString, alert);
         LoginViewController *login = openLogin();
         QSignalSpy indicator(NetworkActivityIndicator::instance(),
                              &NetworkActivityIndicator::visibilityChanged);
-        type(numberField(login), number);
-        type(passwordField(login), "abc123");
-        tapSignIn(login);
-        expectMessageAlert("请填写正确的身份证号码");
-        // The checks run before anything is posted: the indicator never came on.
+        if (!type.isEmpty())
+            pickType(login, type);
+        fill(login, number, "abc123");
+        QVERIFY(tap(login, "loginButton"));
+        QCOMPARE(m_phone->waitForAlertMessage(), alert);
         QCOMPARE(indicator.size(), 0);
         QVERIFY(!Constant::shareConstant()->IsLogin());
-        QCOMPARE(m_nav->topViewController(), login);
-    }
-
-    void otherTypesOnlyNeedANumber()
-    {
-        LoginViewController *login = openLogin();
-        QSignalSpy indicator(NetworkActivityIndicator::instance(),
-                             &NetworkActivityIndicator::visibilityChanged);
-        pickType(login, "护照");
-        type(passwordField(login), "abc123");
-        tapSignIn(login);
-        expectMessageAlert("请填写正确的证件号码");
-        QCOMPARE(indicator.size(), 0);
     }
 
     void typeSheetOffersTheNineTypes()
     {
         LoginViewController *login = openLogin();
-        QTest::mouseClick(login->findChild<QPushButton *>("typeButton"), Qt::LeftButton);
-        AlertController *sheet = AlertController::frontMost(m_window.get());
-        QVERIFY(sheet);
+        QVERIFY(tap(login, "typeButton"));
+        AlertController *sheet = m_phone->alert();
         QCOMPARE(sheet->style(), AlertController::Style::ActionSheet);
         QCOMPARE(sheet->title(), QString("请选择证件类型"));
-        QCOMPARE(sheet->actionTitles(),
-                 (QStringList{"护照", "身份证", "军人身份证", "武装警察身份证", "临时居民身份证",
-                              "澳门居民身份证", "香港居民身份证", "港澳居民往来内地通行证",
-                              "台湾居民往来内地通行证", "取消"}));
+        QCOMPARE(sheet->actionTitles().size(), 10);
+        QCOMPARE(sheet->actionTitles().first(), QString("护照"));
+        QCOMPARE(sheet->actionTitles().last(), QString("取消"));
         QVERIFY(sheet->tapAction("取消"));
-        QTRY_VERIFY(!AlertController::frontMost(m_window.get()));
-        QCOMPARE(typeLabel(login)->text(), QString("身份证")); // cancelling changes nothing
+        QTRY_VERIFY(!m_phone->alert());
+        QCOMPARE(text(login, "typeLabel"), QString("身份证")); // cancelling changes nothing
     }
 
-    void pickedPassportSendsP()
+    void pickedPassportSignsInAndIsShownNextTime()
     {
         LoginViewController *login = openLogin();
-        QSignalSpy requests(&m_gateway->gateway(), &DemoGateway::requestReceived);
         pickType(login, "护照");
-        QCOMPARE(typeLabel(login)->text(), QString("护照"));
-        type(numberField(login), "E12345678");
-        type(passwordField(login), "abc123");
-        tapSignIn(login);
-        QTRY_COMPARE(sentWith(requests, kSignIn).size(), 1);
-        const SentRequest sent = sentWith(requests, kSignIn).first();
+        fill(login, "E12345678", "abc123");
+        QVERIFY(tap(login, "loginButton"));
+        QTRY_COMPARE(m_phone->sent(kSignIn).size(), 1);
+        const SentRequest sent = m_phone->sent(kSignIn).first();
         QCOMPARE(sent.params.value("zjlx").toString(), QString("P"));
         QCOMPARE(sent.params.value("zjhm").toString(), QString("E12345678"));
         QCOMPARE(AES256::AES256DecryptWithCiphertext(sent.params.value("khmm").toString()),
                  std::optional<QString>("abc123"));
         QCOMPARE(sent.params.size(), 3);
-        QCOMPARE(sent.paramsExt, QJsonObject());
-        QTRY_VERIFY(Constant::shareConstant()->IsLogin());
+        QTRY_COMPARE(m_phone->nav()->topViewController(), m_phone->opener());
         QCOMPARE(Constant::shareConstant()->currentUser()->khbh, QString("100002"));
-        QCOMPARE(SessionStore::savedSignIn()->type, QString("护照"));
+
+        LoginViewController *again = openLogin();
+        QCOMPARE(text(again, "typeLabel"), QString("护照"));
+        QCOMPARE(text(again, "numberTextField"), QString("E12345678"));
+        QCOMPARE(text(again, "passwordTextField"), QString("abc123"));
     }
 
     void successKeepsTheSessionAndLeaves()
     {
         QPointer<LoginViewController> login = openLogin();
-        QSignalSpy requests(&m_gateway->gateway(), &DemoGateway::requestReceived);
-        QSignalSpy toasts(ToastEvents::instance(), &ToastEvents::shown);
         QSignalSpy posted(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
         UserDefaults::standard().setObject("signin", QJsonObject{{"password", ""}, {"stale", "x"}});
-        numberField(login)->clear();
-        type(numberField(login), "310104198803162418");
-        type(passwordField(login), "abc123");
+        fill(login, kIdNumber, "abc123");
         LoginViewController *const screen = login.data();
-        tapSignIn(login);
+        QVERIFY(tap(login, "loginButton"));
 
         QTRY_VERIFY(login.isNull());
-        QCOMPARE(m_nav->topViewController(), m_opener);
-        QCOMPARE(sentWith(requests, kSignIn).size(), 1);
-        QCOMPARE(sentWith(requests, kSignIn).first().params.value("zjlx").toString(), QString("N"));
-
-        QCOMPARE(toasts.size(), 1);
-        QCOMPARE(toasts.first().at(0).toString(), QString("登录成功"));
-        QCOMPARE(toasts.first().at(1).toDouble(), 3.0);
-        // The toast outlives the screen that showed it.
-        bool toastShown = false;
-        for (OverlayView *overlay : OverlayView::overlaysOver(m_window.get())) {
-            if (auto *toast = qobject_cast<Toast *>(overlay))
-                toastShown = toastShown || toast->text() == QStringLiteral("登录成功");
-        }
-        QVERIFY(toastShown);
+        QCOMPARE(m_phone->nav()->topViewController(), m_phone->opener());
+        QCOMPARE(m_phone->sent(kSignIn).first().params.value("zjlx").toString(), QString("N"));
+        QCOMPARE(m_phone->toastTexts(), QStringList{"登录成功"});
+        QCOMPARE(m_phone->toastDurations(), QList<double>{3.0});
+        QVERIFY(m_phone->window()->findChild<Toast *>()); // it outlives the screen
         QCOMPARE(postedNames(posted), QStringList{Notification::Hidden});
         QCOMPARE(posted.first().at(1).value<QObject *>(), screen);
-
-        auto &store = UserDefaults::standard();
-        QCOMPARE(store.dictionaryForKey("signin").value_or(QJsonObject()),
-                 (QJsonObject{{"password", "abc123"},
-                              {"type", "身份证"},
-                              {"numberID", "310104198803162418"},
-                              {"autoLogin", "YES"}}));
-        QCOMPARE(store.stringForKey("loginInStatus"), std::optional<QString>("YES"));
-        const QJsonObject myDic = store.dictionaryForKey("myDic").value_or(QJsonObject());
-        QCOMPARE(myDic.size(), 11);
-        const QJsonObject customer = m_gateway->gateway().customer("100001");
-        for (const QString key : {"crmkhbh", "khbh", "khlx", "khmm", "khxm", "khzt", "sjhm", "zjhm",
-                                  "zjlx", "xb", "yxdz"}) {
-            QVERIFY2(myDic.contains(key), qPrintable(key));
-            QCOMPARE(myDic.value(key).toString(), customer.value(key).toString());
-        }
-        QCOMPARE(myDic.value("khxm").toString(), QString("王澄宇"));
-        QCOMPARE(myDic.value("khlx").toString(), QString("3"));
-
-        QVERIFY(Constant::shareConstant()->IsLogin());
-        const auto &user = Constant::shareConstant()->currentUser();
-        QVERIFY(user);
-        QCOMPARE(user->khbh, QString("100001"));
-        QCOMPARE(user->crmkhbh, customer.value("crmkhbh").toString());
-        QCOMPARE(user->zjhm, QString("310104198803162418"));
+        expectSignedInAsTheFirstCustomer();
     }
 
-    void nextOpeningShowsTheStoredSignIn()
+    void answerAfterLeavingStillSignsIn()
     {
-        LoginViewController *login = openLogin();
-        pickType(login, "护照");
-        type(numberField(login), "E12345678");
-        type(passwordField(login), "abc123");
-        tapSignIn(login);
-        QTRY_COMPARE(m_nav->topViewController(), m_opener);
-
-        LoginViewController *again = openLogin();
-        QCOMPARE(typeLabel(again)->text(), QString("护照"));
-        QCOMPARE(numberField(again)->text(), QString("E12345678"));
-        QCOMPARE(passwordField(again)->text(), QString("abc123"));
-    }
-
-    void storedTypeIsSentWithoutPicking()
-    {
-        SessionStore::storeSignIn("香港居民身份证", "A1234567", "abc123");
-        LoginViewController *login = openLogin();
-        QCOMPARE(typeLabel(login)->text(), QString("香港居民身份证"));
-        QCOMPARE(numberField(login)->text(), QString("A1234567"));
-        QCOMPARE(passwordField(login)->text(), QString("abc123"));
-        QSignalSpy requests(&m_gateway->gateway(), &DemoGateway::requestReceived);
-        tapSignIn(login);
-        QTRY_COMPARE(sentWith(requests, kSignIn).size(), 1);
-        QCOMPARE(sentWith(requests, kSignIn).first().params.value("zjlx").toString(), QString("X"));
+        QPointer<LoginViewController> login = openLogin();
+        m_phone->gateway().setFault(kSignIn, GatewayFault::delay(300));
+        fill(login, kIdNumber, "abc123");
+        QVERIFY(tap(login, "loginButton"));
+        QVERIFY(tap(login, "loginButton")); // a second tap while waiting sends nothing
+        login->LeftNavigationButtonClick();
+        QTRY_VERIFY(login.isNull());
         QTRY_VERIFY(Constant::shareConstant()->IsLogin());
-        QCOMPARE(Constant::shareConstant()->currentUser()->khbh, QString("100003"));
+        QCOMPARE(m_phone->sent(kSignIn).size(), 1);
+        QCOMPARE(m_phone->toastTexts(), QStringList{"登录成功"});
+        expectSignedInAsTheFirstCustomer();
     }
 
-    void clearedPasswordOpensBlank()
+    void notSignedIn_data()
     {
-        SessionStore::storeSignIn("身份证", "310104198803162418", "abc123");
-        SessionStore::clearPassword();
-        LoginViewController *login = openLogin();
-        QCOMPARE(typeLabel(login)->text(), QString("身份证"));
-        QCOMPARE(numberField(login)->text(), QString("310104198803162418"));
-        QVERIFY(passwordField(login)->text().isEmpty());
+        QTest::addColumn<GatewayFault>("fault");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("alert");
+        // clang-format off
+        QTest::newRow("wrong password")  << GatewayFault() << "wrong1" << "用户名或密码错误";
+        QTest::newRow("refused")         << GatewayFault::refuse("系统维护中，请稍后再试") << "abc123" << "系统维护中，请稍后再试";
+        QTest::newRow("network failure") << GatewayFault::status(500) << "abc123" << "您还没有连接到网络";
+        // clang-format on
     }
 
-    void wrongPasswordShowsTheServersWords()
+    void notSignedIn()
     {
+        QFETCH(GatewayFault, fault);
+        QFETCH(QString, password);
+        QFETCH(QString, alert);
+        m_phone->gateway().setFault(kSignIn, fault);
         LoginViewController *login = openLogin();
-        QSignalSpy requests(&m_gateway->gateway(), &DemoGateway::requestReceived);
-        type(numberField(login), "310104198803162418");
-        type(passwordField(login), "wrong1");
-        tapSignIn(login);
-        AlertController *alert = waitForAlert();
-        QVERIFY(alert);
-        QVERIFY(alert->title().isEmpty());
-        QCOMPARE(alert->message(), QString("用户名或密码错误"));
-        QCOMPARE(alert->actionTitles(), QStringList{"取消"});
-        QCOMPARE(sentWith(requests, kSignIn).size(), 1);
-        expectStillSignedOut(login, "310104198803162418", "wrong1");
-    }
-
-    void refusalPromptIsShownVerbatim()
-    {
-        m_gateway->gateway().setFault(kSignIn, GatewayFault::refuse("系统维护中，请稍后再试"));
-        LoginViewController *login = openLogin();
-        type(numberField(login), "310104198803162418");
-        type(passwordField(login), "abc123");
-        tapSignIn(login);
-        expectMessageAlert("系统维护中，请稍后再试");
-        expectStillSignedOut(login, "310104198803162418", "abc123");
-    }
-
-    void networkFailureKeepsTheInput()
-    {
-        m_gateway->gateway().setFault(kSignIn, GatewayFault::status(500));
-        LoginViewController *login = openLogin();
-        type(numberField(login), "310104198803162418");
-        type(passwordField(login), "abc123");
-        tapSignIn(login);
-        expectMessageAlert("您还没有连接到网络");
-        expectStillSignedOut(login, "310104198803162418", "abc123");
+        fill(login, kIdNumber, password);
+        QVERIFY(tap(login, "loginButton"));
+        QCOMPARE(m_phone->waitForAlertMessage(), alert);
+        QVERIFY(m_phone->alert()->title().isEmpty());
+        QCOMPARE(m_phone->alert()->actionTitles(), QStringList{"取消"});
+        QVERIFY(!Constant::shareConstant()->IsLogin());
+        QVERIFY(!SessionStore::savedSignIn());
+        QVERIFY(!UserDefaults::standard().stringForKey("loginInStatus"));
+        QCOMPARE(m_phone->nav()->topViewController(), login);
+        QCOMPARE(text(login, "numberTextField"), kIdNumber);
+        QCOMPARE(text(login, "passwordTextField"), password);
     }
 
     void returnKeySignsIn()
     {
         LoginViewController *login = openLogin();
-        QSignalSpy requests(&m_gateway->gateway(), &DemoGateway::requestReceived);
-        type(numberField(login), "310104198803162418");
-        type(passwordField(login), "abc123");
-        QTest::keyClick(passwordField(login), Qt::Key_Return);
-        QTRY_COMPARE(sentWith(requests, kSignIn).size(), 1);
-        QTRY_COMPARE(m_nav->topViewController(), m_opener);
+        fill(login, kIdNumber, "abc123");
+        QTest::keyClick(login->findChild<QLineEdit *>("passwordTextField"), Qt::Key_Return);
+        QTRY_COMPARE(m_phone->nav()->topViewController(), m_phone->opener());
         QVERIFY(Constant::shareConstant()->IsLogin());
     }
 
     void numberFieldKeepsAtMostTwentyCharacters()
     {
         LoginViewController *login = openLogin();
-        const QString typed = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"); // 25
-        type(numberField(login), typed);
-        QCOMPARE(numberField(login)->text().size(), 20);
-        QVERIFY(numberField(login)->text().startsWith(typed.left(19)));
-        QTest::keyClicks(numberField(login), "Z");
-        QCOMPARE(numberField(login)->text().size(), 20);
+        fill(login, "ABCDEFGHIJKLMNOPQRSTUVWXY", QString()); // 25
+        QCOMPARE(text(login, "numberTextField"), QString("ABCDEFGHIJKLMNOPQRST"));
     }
 
-    void registerOpensRegistrationFromLogin()
+    void registerAndForgetOpenTheirScreens()
     {
         ScreenRegistry::instance().add("QZRegister1ViewController",
                                        [] { return new RegistrationStub; });
+        ScreenRegistry::instance().add("GetphoneNumberViewController",
+                                       [] { return new RegistrationStub; });
         LoginViewController *login = openLogin();
-        QTest::mouseClick(login->findChild<QPushButton *>("registerButton"), Qt::LeftButton);
-        auto *registration = qobject_cast<RegistrationStub *>(m_nav->topViewController());
+        QVERIFY(tap(login, "registerButton"));
+        auto *registration = m_phone->top<RegistrationStub>();
         QVERIFY(registration);
         QCOMPARE(registration->m_belongto, QString("登录"));
-    }
-
-    void forgottenPasswordOpensRecovery()
-    {
-        ScreenRegistry::instance().add("GetphoneNumberViewController",
-                                       [] { return new RecoveryStub; });
-        LoginViewController *login = openLogin();
-        QTest::mouseClick(login->findChild<QPushButton *>("forgetButton"), Qt::LeftButton);
-        QVERIFY(qobject_cast<RecoveryStub *>(m_nav->topViewController()));
+        m_phone->nav()->popViewControllerAnimated(false);
+        QVERIFY(tap(login, "forgetButton"));
+        QVERIFY(m_phone->top<RegistrationStub>());
     }
 
     void backPostsHiddenAndLeaves()
     {
         QPointer<LoginViewController> login = openLogin();
         QSignalSpy posted(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
-        auto *back = qobject_cast<QPushButton *>(login->navigationItem()->leftWidget());
-        QVERIFY(back);
-        QTest::mouseClick(back, Qt::LeftButton);
+        QTest::mouseClick(qobject_cast<QPushButton *>(login->navigationItem()->leftWidget()),
+                          Qt::LeftButton);
         QCOMPARE(postedNames(posted), QStringList{Notification::Hidden});
-        QCOMPARE(m_nav->topViewController(), m_opener);
+        QCOMPARE(m_phone->nav()->topViewController(), m_phone->opener());
         QTRY_VERIFY(login.isNull());
-        QVERIFY(!Constant::shareConstant()->IsLogin());
     }
 
 private:
-    LoginViewController *openLogin()
-    {
-        auto *login = new LoginViewController;
-        m_nav->pushViewController(login, false);
-        return login;
-    }
+    LoginViewController *openLogin() { return m_phone->push(new LoginViewController); }
 
-    static QLabel *typeLabel(QWidget *login) { return login->findChild<QLabel *>("typeLabel"); }
-    static QLineEdit *numberField(QWidget *login)
+    static void fill(QWidget *login, const QString &number, const QString &password)
     {
-        return login->findChild<QLineEdit *>("numberTextField");
-    }
-    static QLineEdit *passwordField(QWidget *login)
-    {
-        return login->findChild<QLineEdit *>("passwordTextField");
-    }
-
-    static void type(QLineEdit *field, const QString &text)
-    {
-        field->setFocus();
-        QTest::keyClicks(field, text);
-    }
-
-    static void tapSignIn(QWidget *login)
-    {
-        QTest::mouseClick(login->findChild<QPushButton *>("loginButton"), Qt::LeftButton);
+        for (const auto &[name, typed] :
+             {std::pair{"numberTextField", number}, std::pair{"passwordTextField", password}}) {
+            auto *field = login->findChild<QLineEdit *>(name);
+            field->clear();
+            field->setFocus();
+            QTest::keyClicks(field, typed);
+        }
     }
 
     void pickType(QWidget *login, const QString &name)
     {
-        QTest::mouseClick(login->findChild<QPushButton *>("typeButton"), Qt::LeftButton);
-        AlertController *sheet = AlertController::frontMost(m_window.get());
-        QVERIFY(sheet);
-        QVERIFY(sheet->tapAction(name));
-        QTRY_VERIFY(!AlertController::frontMost(m_window.get()));
+        QVERIFY(tap(login, "typeButton"));
+        QVERIFY(m_phone->alert()->tapAction(name));
+        QTRY_VERIFY(!m_phone->alert());
     }
 
-    AlertController *waitForAlert()
+    void expectSignedInAsTheFirstCustomer()
     {
-        (void)QTest::qWaitFor(
-            [this]() { return AlertController::frontMost(m_window.get()) != nullptr; }, 5000);
-        return AlertController::frontMost(m_window.get());
+        auto &store = UserDefaults::standard();
+        QCOMPARE(store.dictionaryForKey("signin").value_or(QJsonObject()),
+                 (QJsonObject{{"password", "abc123"},
+                              {"type", "身份证"},
+                              {"numberID", kIdNumber},
+                              {"autoLogin", "YES"}}));
+        QCOMPARE(store.stringForKey("loginInStatus"), std::optional<QString>("YES"));
+        const QJsonObject myDic = store.dictionaryForKey("myDic").value_or(QJsonObject());
+        QCOMPARE(myDic.size(), 11);
+        QCOMPARE(myDic.value("khxm").toString(), QString("王澄宇"));
+        QCOMPARE(myDic.value("crmkhbh").toString(),
+                 m_phone->gateway().customer("100001").value("crmkhbh").toString());
+        QVERIFY(Constant::shareConstant()->IsLogin());
+        QCOMPARE(Constant::shareConstant()->currentUser()->khbh, QString("100001"));
     }
 
-    void expectMessageAlert(const QString &message)
-    {
-        AlertController *alert = waitForAlert();
-        QVERIFY(alert);
-        QVERIFY(alert->title().isEmpty());
-        QCOMPARE(alert->message(), message);
-        QCOMPARE(alert->actionTitles(), QStringList{"取消"});
-        QVERIFY(alert->tapAction("取消"));
-        QTRY_VERIFY(!AlertController::frontMost(m_window.get()));
-    }
-
-    void expectStillSignedOut(LoginViewController *login, const QString &number,
-                              const QString &password)
-    {
-        QVERIFY(!Constant::shareConstant()->IsLogin());
-        QVERIFY(!Constant::shareConstant()->currentUser());
-        QVERIFY(!SessionStore::savedSignIn());
-        QVERIFY(!UserDefaults::standard().stringForKey("loginInStatus"));
-        QCOMPARE(m_nav->topViewController(), login);
-        QCOMPARE(numberField(login)->text(), number);
-        QCOMPARE(passwordField(login)->text(), password);
-    }
-
-    std::unique_ptr<TestGateway> m_gateway;
-    std::unique_ptr<PhoneWindow> m_window;
-    BaseNavigationViewController *m_nav = nullptr;
-    RootViewController *m_opener = nullptr;
+    std::unique_ptr<ScreenFixture> m_phone;
 };
 
 QTEST_MAIN(TestLoginScreen)

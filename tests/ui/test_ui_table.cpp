@@ -7,28 +7,58 @@
 #include "TestGateway.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
 namespace {
 
-class NumberList : public TableViewDataSource, public TableViewDelegate
+// A cell that counts how often it was prepared for reuse.
+class NumberCell final : public TableViewCell
+{
+    Q_OBJECT
+
+public:
+    static inline const QString kReuseIdentifier = QStringLiteral("row");
+    NumberCell() : TableViewCell(kReuseIdentifier, CellStyle::Default) {}
+    void prepareForReuse() override
+    {
+        TableViewCell::prepareForReuse();
+        ++prepared;
+    }
+    int prepared = 0;
+};
+
+// Another class under the same identifier, which must never be handed out as a NumberCell.
+class OtherCell final : public TableViewCell
+{
+    Q_OBJECT
+
+public:
+    OtherCell() : TableViewCell(NumberCell::kReuseIdentifier) {}
+};
+
+class NumberList final : public TableViewDataSource, public TableViewDelegate
 {
 public:
     int rows = 1000;
     int madeCells = 0;
+    int dequeued = 0;
     QList<IndexPath> selected;
     bool tallEveryTenth = false;
+    bool strangerAtTop = false; // row 0 is an OtherCell
 
     int numberOfRowsInSection(TableView *, int) override { return rows; }
 
     TableViewCell *cellForRowAtIndexPath(TableView *table, const IndexPath &path) override
     {
-        auto *cell = static_cast<TableViewCell *>(table->dequeueReusableCellWithIdentifier("row"));
-        if (!cell) {
-            cell = new TableViewCell("row", TableViewCell::CellStyle::Default);
+        if (strangerAtTop && path.row == 0)
+            return new OtherCell;
+        NumberCell *cell = table->dequeueReusableCell<NumberCell>();
+        if (cell->parentWidget() == nullptr)
             ++madeCells;
-        }
+        else
+            ++dequeued;
         cell->textLabel()->setText(QString("第%1行").arg(path.row));
         cell->setMinimumHeight(tallEveryTenth && path.row % 10 == 0 ? 90 : 44);
         return cell;
@@ -98,10 +128,12 @@ private slots:
         m_table->setRowHeight(TableView::kAutomaticDimension);
         m_table->setEstimatedRowHeight(44);
         m_table->reloadData();
-        m_table->scrollToRowAtIndexPath({0, 150});
-        TableViewCell *cell = m_table->cellForRowAtIndexPath({0, 150});
-        QVERIFY(cell);
-        QVERIFY(m_table->viewport()->rect().contains(cell->geometry()));
+        for (const int row : {150, 20, 199, 0}) {
+            m_table->scrollToRowAtIndexPath({0, row});
+            TableViewCell *cell = m_table->cellForRowAtIndexPath({0, row});
+            QVERIFY(cell);
+            QVERIFY(m_table->viewport()->rect().contains(cell->geometry()));
+        }
     }
 
     void tapSelectsTheRowUnderTheFinger()
@@ -149,6 +181,53 @@ private slots:
                           QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(m_table->viewport(), &wheel);
         QCOMPARE(pulls, 2); // a page shorter than ten still allows another pull
+    }
+
+    void reusedCellsArePreparedAndCarryNoSelection()
+    {
+        m_list.rows = 100;
+        m_table->reloadData();
+        m_table->cellForRowAtIndexPath({0, 1})->setHighlighted(true);
+        m_table->selectRowAtIndexPath({0, 2});
+        m_table->verticalScrollBar()->setValue(44 * 40);
+        int prepared = 0;
+        for (TableViewCell *cell : m_table->visibleCells()) {
+            QVERIFY(!cell->isSelected());
+            QVERIFY(!cell->isHighlighted());
+            prepared += static_cast<NumberCell *>(cell)->prepared;
+        }
+        QCOMPARE(prepared, m_list.dequeued); // every dequeue prepared its cell
+        QVERIFY(m_list.dequeued > 0);
+        // Back at the selected row, its cell shows the selection again.
+        m_table->verticalScrollBar()->setValue(0);
+        QVERIFY(m_table->cellForRowAtIndexPath({0, 2})->isSelected());
+        QVERIFY(!m_table->cellForRowAtIndexPath({0, 1})->isHighlighted());
+    }
+
+    void aCellOfAnotherClassIsNotHandedOut()
+    {
+        m_list.rows = 3;
+        m_list.strangerAtTop = true;
+        m_table->reloadData();
+        m_list.strangerAtTop = false;
+        // The stranger is recycled under the shared identifier and skipped when dequeued.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("OtherCell waits under"));
+        m_table->reloadData();
+        for (TableViewCell *cell : m_table->visibleCells())
+            QVERIFY(qobject_cast<NumberCell *>(cell));
+    }
+
+    void shrinkingAScrolledListShowsItsLastRows()
+    {
+        m_table->reloadData();
+        m_table->verticalScrollBar()->setValue(44 * 900);
+        m_list.rows = 12;
+        m_table->reloadData();
+        const QList<IndexPath> visible = m_table->indexPathsForVisibleRows();
+        QVERIFY(!visible.isEmpty());
+        QCOMPARE(visible.last().row, 11);
+        QCOMPARE(m_table->cellForRowAtIndexPath({0, 11})->texts(), QStringList{"第11行"});
+        QCOMPARE(m_table->verticalScrollBar()->value(), 12 * 44 - 440);
     }
 
     void reloadShowsNewRows()
