@@ -4,8 +4,10 @@
 
 #include "BaseNavigationViewController.h"
 #include "NotificationCenter.h"
-#include "ScreenRegistry.h"
 #include "SignInForm.h"
+#include "SignInFormView.h"
+
+#include <QPushButton>
 
 LoginViewController::LoginViewController(QWidget *parent)
     : RootViewController(parent), m_ui(new Ui::LoginViewController)
@@ -26,16 +28,15 @@ void LoginViewController::initNav()
 
 void LoginViewController::initUI()
 {
-    m_form = new SignInForm(this, m_ui->typeButton, m_ui->typeLabel, m_ui->numberTextField,
-                            m_ui->passwordTextField);
+    m_form = new SignInForm(this, m_ui->formView);
     m_form->prefill();
-    connect(m_ui->loginButton, &QPushButton::clicked, this, &LoginViewController::signIn);
-    connect(m_ui->registerButton, &QPushButton::clicked, this, [this]() {
-        openByName(QStringLiteral("QZRegister1ViewController"),
-                   {{QStringLiteral("belongto"), QStringLiteral("登录")}});
+    connect(m_ui->formView->loginButton(), &QPushButton::clicked, this, &LoginViewController::signIn);
+    connect(m_ui->formView->registerButton(), &QPushButton::clicked, this, [this]() {
+        pushScreenNamed(QStringLiteral("QZRegister1ViewController"),
+                        {{QStringLiteral("belongto"), QStringLiteral("登录")}});
     });
-    connect(m_ui->forgetButton, &QPushButton::clicked, this,
-            [this]() { openByName(QStringLiteral("GetphoneNumberViewController"), {}); });
+    connect(m_ui->formView->forgetButton(), &QPushButton::clicked, this,
+            [this]() { pushScreenNamed(QStringLiteral("GetphoneNumberViewController")); });
 }
 
 void LoginViewController::textFieldShouldReturn(QLineEdit *field)
@@ -56,16 +57,4 @@ void LoginViewController::LeftNavigationButtonClick()
 {
     postNotification(Notification::Hidden);
     goBack();
-}
-
-void LoginViewController::openByName(const QString &className, const QJsonObject &properties)
-{
-    QString error;
-    ViewController *screen = ScreenRegistry::instance().create(className, properties, &error);
-    if (!screen) {
-        // Registration and recovery arrive with their own screens.
-        showToast(QStringLiteral("即将开放"), 1.5);
-        return;
-    }
-    navigationController()->pushViewController(screen, true);
 }

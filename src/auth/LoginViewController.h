@@ -26,7 +26,6 @@ protected:
 
 private:
     void signIn();
-    void openByName(const QString &className, const QJsonObject &properties);
 
     Ui::LoginViewController *m_ui;
     SignInForm *m_form = nullptr;

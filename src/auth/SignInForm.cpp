@@ -4,19 +4,20 @@
 #include "FunctionCodes.h"
 #include "IdentityDocumentTypes.h"
 #include "RootViewController.h"
+#include "SignInFormView.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 
-SignInForm::SignInForm(RootViewController *screen, QAbstractButton *typeButton, QLabel *typeLabel,
-                       QLineEdit *numberField, QLineEdit *passwordField)
-    : QObject(screen), m_screen(screen), m_typeLabel(typeLabel), m_numberField(numberField),
-      m_passwordField(passwordField), m_signIn(screen)
+SignInForm::SignInForm(RootViewController *screen, SignInFormView *view)
+    : QObject(screen), m_screen(screen), m_typeLabel(view->typeLabel()),
+      m_numberField(view->numberTextField()), m_passwordField(view->passwordTextField()),
+      m_signIn(screen)
 {
     m_numberField->setMaxLength(kNumberMaxLength);
     m_passwordField->setEchoMode(QLineEdit::Password);
-    connect(typeButton, &QAbstractButton::clicked, this, &SignInForm::pickType);
+    connect(view->typeButton(), &QAbstractButton::clicked, this, &SignInForm::pickType);
 }
 
 void SignInForm::prefill()

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <functional>
 
-class QAbstractButton;
+class SignInFormView;
 class QLabel;
 class QLineEdit;
 class RootViewController;
@@ -23,8 +23,7 @@ class SignInForm : public QObject
 public:
     static constexpr int kNumberMaxLength = 20;
 
-    SignInForm(RootViewController *screen, QAbstractButton *typeButton, QLabel *typeLabel,
-               QLineEdit *numberField, QLineEdit *passwordField);
+    SignInForm(RootViewController *screen, SignInFormView *view);
 
     // Shows the stored type (else "身份证"), number and password; no type picked yet.
     void prefill();

@@ -1,10 +1,13 @@
 #include "MessageScreens.h"
 
+#include "MessageDetailsViewController.h"
 #include "QZHelpViewController.h"
 #include "ScreenRegistry.h"
 
 void registerMessageScreens()
 {
-    ScreenRegistry::instance().add(QStringLiteral("QZHelpViewController"),
-                                   [] { return new QZHelpViewController; });
+    auto &registry = ScreenRegistry::instance();
+    registry.add(QStringLiteral("QZHelpViewController"), [] { return new QZHelpViewController; });
+    registry.add(QStringLiteral("MessageDetailsViewController"),
+                 [] { return new MessageDetailsViewController; });
 }

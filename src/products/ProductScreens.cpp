@@ -1,6 +1,8 @@
 #include "ProductScreens.h"
 
+#include "OnlineTradingViewController.h"
 #include "ProductAnnouncementViewController.h"
+#include "QZHomePageViewController.h"
 #include "ProductDetailViewController.h"
 #include "QZDetailProductViewController.h"
 #include "QZMoreDetailViewController.h"
@@ -34,6 +36,10 @@ void registerNetValueListConversion()
 void registerProductScreens()
 {
     auto &registry = ScreenRegistry::instance();
+    registry.add(QStringLiteral("QZHomePageViewController"),
+                 [] { return new QZHomePageViewController; });
+    registry.add(QStringLiteral("OnlineTradingViewController"),
+                 [] { return new OnlineTradingViewController; });
     registry.add(QStringLiteral("QZProductViewController"),
                  [] { return new QZProductViewController; });
     registry.add(QStringLiteral("TrustViewController"), [] { return new TrustViewController; });

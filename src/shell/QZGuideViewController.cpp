@@ -2,9 +2,7 @@
 
 #include "ui_QZGuideViewController.h"
 
-#include "BaseNavigationViewController.h"
 #include "NotificationCenter.h"
-#include "ScreenRegistry.h"
 
 QZGuideViewController::QZGuideViewController(QWidget *parent)
     : RootViewController(parent), m_ui(new Ui::QZGuideViewController)
@@ -33,14 +31,8 @@ bool QZGuideViewController::followLink(const QUrl &url)
 {
     if (!url.toString().contains(QLatin1String("jump")))
         return false;
-    QString error;
-    ViewController *registration = ScreenRegistry::instance().create(
-        QStringLiteral("QZRegister1ViewController"),
-        {{QStringLiteral("belongto"), QStringLiteral("用户指南")}}, &error);
-    if (registration)
-        navigationController()->pushViewController(registration, true);
-    else
-        showToast(QStringLiteral("即将开放"), 1.5);
+    pushScreenNamed(QStringLiteral("QZRegister1ViewController"),
+                    {{QStringLiteral("belongto"), QStringLiteral("用户指南")}});
     return true;
 }
 

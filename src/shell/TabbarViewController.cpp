@@ -22,6 +22,13 @@ TabbarViewController::TabbarViewController(const QList<ViewController *> &roots,
     for (int i = 0; i < 4 && i < roots.size(); ++i) {
         auto *stack = new BaseNavigationViewController(roots.at(i), this);
         stack->hide();
+        // Whatever the screen that hid it posts on the way back, a tab root has its bar.
+        connect(stack, &BaseNavigationViewController::returnedToRoot, this, [this, stack]() {
+            if (stack == navigationForSlot(m_selected)) {
+                m_bar->show();
+                m_bar->raise();
+            }
+        });
         m_stacks[kContentSlots[i]] = stack;
     }
     connect(m_bar, &TabbarView::slotTapped, this, &TabbarViewController::touchBtnAtIndex);

@@ -102,6 +102,8 @@ void BaseNavigationViewController::popToViewController(ViewController *controlle
     for (ViewController *c : stack.mid(0, index + 1))
         m_stack.append(c);
     transition(from, controller, false, animated, released);
+    if (index == 0)
+        emit returnedToRoot();
 }
 
 void BaseNavigationViewController::transition(ViewController *from, ViewController *to,

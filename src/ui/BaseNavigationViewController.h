@@ -28,6 +28,10 @@ public:
     void setNavigationBarHidden(bool hidden);
     bool isNavigationBarHidden() const;
 
+signals:
+    // A pop has brought the first screen of the stack back to the top.
+    void returnedToRoot();
+
 protected:
     ViewController *visibleChild() const override { return topViewController(); }
     void resizeEvent(QResizeEvent *event) override;

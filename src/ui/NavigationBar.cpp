@@ -71,13 +71,17 @@ void NavigationBar::layoutItems()
 {
     int leftWidth = 0;
     int rightWidth = 0;
+    // A button's own size, bounded by the size it was fixed at.
+    const auto sizeOf = [](const QWidget *w) {
+        return w->sizeHint().expandedTo(w->size()).boundedTo(w->maximumSize());
+    };
     if (m_left) {
-        const QSize s = m_left->sizeHint().expandedTo(m_left->size());
+        const QSize s = sizeOf(m_left);
         m_left->setGeometry(0, (height() - s.height()) / 2, s.width(), s.height());
         leftWidth = s.width();
     }
     if (m_right) {
-        const QSize s = m_right->sizeHint().expandedTo(m_right->size());
+        const QSize s = sizeOf(m_right);
         m_right->setGeometry(width() - s.width(), (height() - s.height()) / 2, s.width(),
                              s.height());
         rightWidth = s.width();

@@ -76,8 +76,10 @@ void PagingScrollView::mousePressEvent(QMouseEvent *event)
 void PagingScrollView::mouseMoveEvent(QMouseEvent *event)
 {
     const int dx = int(event->position().x()) - m_pressX;
-    if (std::abs(dx) > kDragThreshold)
+    if (!m_dragging && std::abs(dx) > kDragThreshold) {
         m_dragging = true;
+        emit dragBegan();
+    }
     if (m_dragging)
         placePages(dx);
 }
@@ -96,4 +98,5 @@ void PagingScrollView::mouseReleaseEvent(QMouseEvent *event)
     else if (dx > width() / 3)
         --target;
     scrollToPage(target, true);
+    emit dragEnded();
 }

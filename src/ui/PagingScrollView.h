@@ -23,6 +23,9 @@ public:
 signals:
     void pageChanged(int index);
     void pageTapped(int index);
+    // A finger starts moving the pages, and lets them go.
+    void dragBegan();
+    void dragEnded();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

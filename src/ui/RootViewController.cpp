@@ -6,6 +6,7 @@
 #include "NavigationItem.h"
 #include "NotificationCenter.h"
 #include "ProgressHUD.h"
+#include "ScreenRegistry.h"
 #include "Request.h"
 #include "Toast.h"
 #include "UiColor.h"
@@ -68,6 +69,24 @@ void RootViewController::createLeftNavigationItem(const QString &image, const QS
 void RootViewController::creatRightNavigationItem(const QString &image, const QString &title)
 {
     navigationItem()->setRightWidget(makeBarButton(image, title, false));
+}
+
+ViewController *RootViewController::pushScreenNamed(const QString &className,
+                                                   const QJsonObject &properties)
+{
+    QString error;
+    ViewController *screen = ScreenRegistry::instance().contains(className)
+                                 ? ScreenRegistry::instance().create(className, properties, &error)
+                                 : nullptr;
+    if (!screen || !navigationController()) {
+        if (!error.isEmpty())
+            qWarning("Cannot open %s: %s", qPrintable(className), qPrintable(error));
+        delete screen;
+        showToast(QStringLiteral("即将开放"), 1.5);
+        return nullptr;
+    }
+    navigationController()->pushViewController(screen, true);
+    return screen;
 }
 
 void RootViewController::createUIAlertControllerWithNSString(const QString &message)

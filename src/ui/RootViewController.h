@@ -38,6 +38,10 @@ public:
     void postNotification(const QString &name);
     // The usual back button: post the notification (when given), then leave the screen.
     void goBack(const QString &notification = QString());
+    // Pushes the screen registered under that class name, its properties set, and returns
+    // it; a screen that is not part of this build says "即将开放" and returns null.
+    ViewController *pushScreenNamed(const QString &className,
+                                    const QJsonObject &properties = QJsonObject());
 
     virtual void LeftNavigationButtonClick() {}
     virtual void RightNavigationButtonClick() {}

@@ -36,10 +36,14 @@ public:
 
     QVariant loadResource(int type, const QUrl &name) override
     {
-        if (type != QTextDocument::ImageResource)
-            return QTextBrowser::loadResource(type, name);
         const QUrl url = m_base.isValid() ? m_base.resolved(name) : name;
-        if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
+        // Pages come from the server: they may name the client's own resources and pictures
+        // on the network, never a file of the device.
+        if (url.scheme() == QLatin1String("qrc"))
+            return QTextBrowser::loadResource(type, url);
+        if (type != QTextDocument::ImageResource || !WebView::isNetworkUrl(url))
+            return QVariant();
+        {
             const QImage cached = ImageLoader::shared()->cachedImage(url);
             if (!cached.isNull())
                 return fitted(cached);
@@ -49,7 +53,6 @@ public:
             });
             return QImage();
         }
-        return QTextBrowser::loadResource(type, url);
     }
 
     QImage fitted(const QImage &image) const
@@ -102,11 +105,15 @@ void WebView::loadResourcePage(const QString &name)
     loadRequest(QUrl(QStringLiteral("qrc:/html/") + file));
 }
 
+bool WebView::isNetworkUrl(const QUrl &url)
+{
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+}
+
 void WebView::loadRequest(const QUrl &url)
 {
-    if (url.scheme() == QLatin1String("qrc") || url.isLocalFile()) {
-        const QString path = url.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + url.path()
-                                                                  : url.toLocalFile();
+    if (url.scheme() == QLatin1String("qrc")) {
+        const QString path = QLatin1Char(':') + url.path();
         if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
             loadPdfFile(path);
             return;
@@ -119,8 +126,19 @@ void WebView::loadRequest(const QUrl &url)
         showHtml(QString::fromUtf8(file.readAll()), url, true);
         return;
     }
+    // Addresses come from the server: only pages on the network are fetched, never a file.
+    if (!isNetworkUrl(url)) {
+        emit loadFinished(false);
+        return;
+    }
     static QNetworkAccessManager *network = new QNetworkAccessManager;
     QNetworkReply *reply = network->get(QNetworkRequest(url));
+    reply->setParent(this);
+    // A page larger than any article is not read into memory.
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > kMaxPageBytes)
+            reply->abort();
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply, url]() {
         reply->deleteLater();
         if (reply->error() != QNetworkReply::NoError) {
@@ -144,7 +162,11 @@ void WebView::followLink(const QUrl &url)
     if (m_linkHandler && m_linkHandler(url))
         return;
     const QUrl base = m_history.isEmpty() ? QUrl() : m_history.last().baseUrl;
-    loadRequest(base.resolved(url));
+    const QUrl target = base.resolved(url);
+    // A page from the network leads only to other pages on the network.
+    if (isNetworkUrl(base) && !isNetworkUrl(target))
+        return;
+    loadRequest(target);
 }
 
 bool WebView::canGoBack() const

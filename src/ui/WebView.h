@@ -41,6 +41,8 @@ public:
     int pdfPageCount() const;
 
     static constexpr int kMaxImageWidth = 320;
+    static constexpr qint64 kMaxPageBytes = 4 * 1024 * 1024;
+    static bool isNetworkUrl(const QUrl &url);
 
 signals:
     void loadFinished(bool ok);

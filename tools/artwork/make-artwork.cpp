@@ -508,6 +508,127 @@ QImage accountAvatar()
     return image;
 }
 
+
+// ---------------------------------------------------------------------------
+// The home page's nine function buttons: a white glyph on a round tile of its own colour.
+
+// A flame, for the hot products. Grid 22.
+void drawFlame(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 22, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath flame;
+        flame.moveTo(11.0, 20.0);
+        flame.cubicTo(6.2, 20.0, 4.2, 16.6, 4.6, 13.4);
+        flame.cubicTo(5.0, 10.2, 7.6, 8.6, 8.4, 5.8);
+        flame.cubicTo(9.6, 7.0, 10.0, 8.6, 9.8, 10.0);
+        flame.cubicTo(11.8, 8.4, 12.6, 5.2, 11.8, 2.2);
+        flame.cubicTo(15.8, 4.6, 18.2, 9.0, 17.6, 13.6);
+        flame.cubicTo(17.2, 17.4, 14.6, 20.0, 11.0, 20.0);
+        p.drawPath(flame);
+        QPainterPath core;
+        core.moveTo(11.0, 17.6);
+        core.cubicTo(9.0, 17.6, 8.2, 15.8, 8.8, 14.2);
+        core.cubicTo(9.4, 12.8, 10.8, 12.2, 11.2, 10.6);
+        core.cubicTo(13.2, 12.2, 14.0, 14.4, 13.2, 16.0);
+        core.cubicTo(12.8, 17.0, 12.0, 17.6, 11.0, 17.6);
+        p.drawPath(core);
+    });
+}
+
+// A rising line over axes, for the securities trusts and their net values. Grid 22.
+void drawChartGlyph(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 22, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{3.0, 3.0}, {3.0, 19.0}, {19.6, 19.0}}));
+        p.drawPolyline(QPolygonF({{6.2, 14.8}, {10.0, 10.6}, {13.0, 13.2}, {18.0, 6.4}}));
+        p.drawPolyline(QPolygonF({{14.8, 6.4}, {18.0, 6.4}, {18.0, 9.6}}));
+    });
+}
+
+// An open book, for the user guide. Grid 22.
+void drawBook(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 22, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath book;
+        book.moveTo(11.0, 5.6);
+        book.cubicTo(8.6, 4.0, 5.4, 3.8, 2.4, 4.6);
+        book.lineTo(2.4, 17.8);
+        book.cubicTo(5.4, 17.0, 8.6, 17.2, 11.0, 18.8);
+        book.cubicTo(13.4, 17.2, 16.6, 17.0, 19.6, 17.8);
+        book.lineTo(19.6, 4.6);
+        book.cubicTo(16.6, 3.8, 13.4, 4.0, 11.0, 5.6);
+        book.lineTo(11.0, 18.8);
+        p.drawPath(book);
+    });
+}
+
+// A graduation cap, for the trust classroom. Grid 22.
+void drawCap(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 22, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(QPolygonF({{11.0, 3.6}, {21.0, 8.4}, {11.0, 13.2}, {1.0, 8.4}}));
+        QPainterPath gown;
+        gown.moveTo(5.4, 10.6);
+        gown.lineTo(5.4, 15.0);
+        gown.cubicTo(7.0, 17.2, 15.0, 17.2, 16.6, 15.0);
+        gown.lineTo(16.6, 10.6);
+        p.drawPath(gown);
+        p.drawPolyline(QPolygonF({{21.0, 8.4}, {21.0, 14.2}}));
+    });
+}
+
+// A form with a plus, for registration. Grid 22.
+void drawRegisterGlyph(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 22, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{13.0, 19.4}, {4.4, 19.4}, {4.4, 2.6}, {17.6, 2.6}, {17.6, 11.4}}));
+        p.drawLine(QPointF(7.6, 7.0), QPointF(14.4, 7.0));
+        p.drawLine(QPointF(7.6, 10.6), QPointF(12.4, 10.6));
+        p.drawLine(QPointF(17.6, 14.6), QPointF(17.6, 20.6));
+        p.drawLine(QPointF(14.6, 17.6), QPointF(20.6, 17.6));
+    });
+}
+
+// Two arrows passing each other, for online trading. Grid 22.
+void drawExchange(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 22, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(3.0, 7.4), QPointF(18.6, 7.4));
+        p.drawPolyline(QPolygonF({{14.6, 3.4}, {18.6, 7.4}, {14.6, 11.4}}));
+        p.drawLine(QPointF(19.0, 14.6), QPointF(3.4, 14.6));
+        p.drawPolyline(QPolygonF({{7.4, 10.6}, {3.4, 14.6}, {7.4, 18.6}}));
+    });
+}
+
+using Glyph = void (*)(QPainter &, const QRectF &, const QColor &, qreal);
+
+QImage homeTile(Glyph glyph, const QColor &colour)
+{
+    QImage image = canvas(46, 46);
+    QPainter p(&image);
+    begin(p);
+    QLinearGradient g(0, 0, 46, 46);
+    g.setColorAt(0, colour.lighter(118));
+    g.setColorAt(1, colour);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(QRectF(0, 0, 46, 46));
+    glyph(p, QRectF(11, 11, 24, 24), Qt::white, 2.0);
+    return image;
+}
+
 QImage glyphImage(int size, void (*glyph)(QPainter &, const QRectF &, const QColor &, qreal),
                   const QColor &c, qreal lineWidth)
 {
@@ -768,6 +889,16 @@ bool paintAll()
     ok &= save(badge(QStringLiteral("预约"), kBrand), QStringLiteral("yuyue.png"));
     ok &= save(badge(QStringLiteral("售完"), QColor(0xa3, 0xa3, 0xa8)),
                QStringLiteral("shouwan.png"));
+
+    const std::pair<Glyph, QColor> homeButtons[] = {
+        {drawFlame, kRed},           {drawChartGlyph, kBrand},
+        {drawTeaCup, QColor(0xf0, 0x9a, 0x1a)}, {drawNews, QColor(0x2e, 0xb8, 0x8a)},
+        {drawBook, QColor(0x5b, 0x6b, 0xe0)},   {drawCap, QColor(0x8a, 0x5c, 0xd6)},
+        {drawPerson, kBrandDark},    {drawRegisterGlyph, QColor(0x1f, 0xa6, 0xc9)},
+        {drawExchange, QColor(0xe8, 0x6a, 0x3a)}};
+    for (int i = 0; i < 9; ++i)
+        ok &= save(homeTile(homeButtons[i].first, homeButtons[i].second),
+                   QStringLiteral("home_button_%1.png").arg(i));
 
     ok &= save(remotePlaceholder(), QStringLiteral("placeholder.png"));
     ok &= save(logo(), QStringLiteral("logo.png"));
