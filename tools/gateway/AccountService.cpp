@@ -102,6 +102,7 @@ GatewayReply AccountService::signIn(const GatewayCall &call)
     if (customer.value(QStringLiteral("khzt")).toString() == QLatin1String("0"))
         return GatewayReply::refuse(QStringLiteral("账户已冻结，请致电客服"));
     customer.insert(QStringLiteral("last_login_time"), DemoRules::now());
+    m_store.markChanged();
     return GatewayReply::ok({loginRecord(customer)}, QStringLiteral("登录成功"));
 }
 
