@@ -4,6 +4,7 @@
 #include "DemoGateway.h"
 #include "DemoRules.h"
 #include "JsonKeyOrder.h"
+#include "Validation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -1410,7 +1411,7 @@ void TestGateway::requestReceivedCarriesTheEnvelope()
 
 void TestGateway::datasetExercisesEveryBranch()
 {
-    QVERIFY(DemoRules::isIdCardNumber(kCustomer1Id));
+    QVERIFY(Validation::validateIDCardNumber(kCustomer1Id));
     const QJsonObject first = m_gateway->customerByDocument("N", kCustomer1Id);
     QCOMPARE(first.value("khlx").toString(), QStringLiteral("3"));
     QCOMPARE(first.value("khmm").toString(), kPassword);
