@@ -5,6 +5,7 @@
 #include "DemoRules.h"
 #include "PointsService.h"
 #include "RecordQuery.h"
+#include "Validation.h"
 
 namespace {
 const QString kCustomers = QStringLiteral("customers");
@@ -82,11 +83,33 @@ std::optional<QString> AccountService::decrypt(const QString &cipherText)
     return AES256::AES256DecryptWithCiphertext(cipherText);
 }
 
+std::optional<QString> AccountService::newPasswordProblem(const QString &cipherText, QString *plain)
+{
+    const auto password = decrypt(cipherText);
+    if (!password)
+        return QStringLiteral("密码无法识别，请重新输入");
+    if (!DemoRules::isValidPassword(*password))
+        return QStringLiteral("用户密码只能为6-20位");
+    *plain = *password;
+    return std::nullopt;
+}
+
 GatewayReply AccountService::updated(qsizetype customerIndex, const QString &prompt)
 {
     m_store.markChanged();
     const DemoStore::Record &customer = m_store.table(kCustomers).at(customerIndex);
     return GatewayReply::ok({loginRecord(customer)}, prompt);
+}
+
+GatewayReply AccountService::changeCustomer(const GatewayCall &call, const QString &done,
+                                            const Change &change)
+{
+    const qsizetype index = m_store.customerIndex(call.param(QStringLiteral("khbh")));
+    if (index < 0)
+        return GatewayReply::refuse(kNoCustomer);
+    if (const auto problem = change(m_store.table(kCustomers)[index]))
+        return GatewayReply::refuse(*problem);
+    return updated(index, done);
 }
 
 GatewayReply AccountService::signIn(const GatewayCall &call)
@@ -102,6 +125,7 @@ GatewayReply AccountService::signIn(const GatewayCall &call)
     if (customer.value(QStringLiteral("khzt")).toString() == QLatin1String("0"))
         return GatewayReply::refuse(QStringLiteral("账户已冻结，请致电客服"));
     customer.insert(QStringLiteral("last_login_time"), DemoRules::now());
+    m_store.markChanged();
     return GatewayReply::ok({loginRecord(customer)}, QStringLiteral("登录成功"));
 }
 
@@ -109,7 +133,7 @@ GatewayReply AccountService::sendSmsCode(const GatewayCall &call)
 {
     const QString mobile = call.param(QStringLiteral("sjhm"));
     const QString purpose = call.param(QStringLiteral("effective_point"));
-    if (!DemoRules::isMobile(mobile))
+    if (!Validation::validatePhone(mobile))
         return GatewayReply::refuse(QStringLiteral("请填写正确的手机号码"));
     if (purpose != kRegistration && purpose != kRecovery)
         return GatewayReply::refuse(QStringLiteral("短信用途不正确"));
@@ -161,9 +185,9 @@ std::optional<QString> AccountService::registrationProblem(const GatewayCall &ca
         return QStringLiteral("证件类型不正确");
     if (number.isEmpty())
         return QStringLiteral("请填写正确的证件号码");
-    if (type == QLatin1String("N") && !DemoRules::isIdCardNumber(number))
+    if (type == QLatin1String("N") && !Validation::validateIDCardNumber(number))
         return QStringLiteral("请填写正确的身份证号码");
-    if (!DemoRules::isMobile(mobile))
+    if (!Validation::validatePhone(mobile))
         return QStringLiteral("请填写正确的手机号码");
     if (findCustomer(type, number) >= 0)
         return QStringLiteral("该证件号码已注册，请直接登录");
@@ -186,11 +210,9 @@ GatewayReply AccountService::createAccount(const GatewayCall &call)
     const QString name = call.param(QStringLiteral("khxm")).trimmed();
     if (name.isEmpty() || name.size() > 20)
         return GatewayReply::refuse(QStringLiteral("姓名长度只能是1- 20位"));
-    const auto password = decrypt(call.param(QStringLiteral("khmm")));
-    if (!password)
-        return GatewayReply::refuse(QStringLiteral("密码无法识别，请重新输入"));
-    if (!DemoRules::isValidPassword(*password))
-        return GatewayReply::refuse(QStringLiteral("用户密码只能为6-20位"));
+    QString password;
+    if (const auto problem = newPasswordProblem(call.param(QStringLiteral("khmm")), &password))
+        return GatewayReply::refuse(*problem);
 
     qlonglong largest = 100000;
     for (const DemoStore::Record &r : m_store.table(kCustomers))
@@ -213,7 +235,7 @@ GatewayReply AccountService::createAccount(const GatewayCall &call)
     customer.insert("zjlx", type);
     customer.insert("zjhm", number);
     customer.insert("sjhm", call.param(QStringLiteral("sjhm")));
-    customer.insert("khmm", *password);
+    customer.insert("khmm", password);
     customer.insert("khlx", QStringLiteral("1"));
     customer.insert("khzt", QStringLiteral("1"));
     customer.insert("shzt", QStringLiteral("0"));
@@ -247,10 +269,9 @@ GatewayReply AccountService::findForRecovery(const GatewayCall &call)
 GatewayReply AccountService::resetPassword(const GatewayCall &call)
 {
     const QString khbh = call.param(QStringLiteral("khbh"));
-    const qsizetype index =
-        khbh.isEmpty()
-            ? findCustomer(call.param(QStringLiteral("zjlx")), call.param(QStringLiteral("zjhm")))
-            : m_store.indexOf(kCustomers, QStringLiteral("khbh"), khbh);
+    const qsizetype index = khbh.isEmpty() ? findCustomer(call.param(QStringLiteral("zjlx")),
+                                                          call.param(QStringLiteral("zjhm")))
+                                           : m_store.customerIndex(khbh);
     if (index < 0 || (call.param(QStringLiteral("zjlx")).isEmpty() && khbh.isEmpty()))
         return GatewayReply::refuse(QStringLiteral("未找到该证件号码对应的客户"));
     const QString mobile = call.param(QStringLiteral("sjhm"));
@@ -258,71 +279,67 @@ GatewayReply AccountService::resetPassword(const GatewayCall &call)
         return GatewayReply::refuse(QStringLiteral("手机号码与客户信息不符"));
     if (const auto problem = smsProblem(mobile, kRecovery, call.param(QStringLiteral("phonecode"))))
         return GatewayReply::refuse(*problem);
-    const auto password = decrypt(call.param(QStringLiteral("newpassword")));
-    if (!password)
-        return GatewayReply::refuse(QStringLiteral("密码无法识别，请重新输入"));
-    if (!DemoRules::isValidPassword(*password))
-        return GatewayReply::refuse(QStringLiteral("用户密码只能为6-20位"));
-    m_store.table(kCustomers)[index].insert(QStringLiteral("khmm"), *password);
+    QString password;
+    if (const auto problem =
+            newPasswordProblem(call.param(QStringLiteral("newpassword")), &password))
+        return GatewayReply::refuse(*problem);
+    m_store.table(kCustomers)[index].insert(QStringLiteral("khmm"), password);
     forgetSmsCode(mobile, kRecovery);
     return updated(index, QStringLiteral("密码修改成功"));
 }
 
 GatewayReply AccountService::changePassword(const GatewayCall &call)
 {
-    const qsizetype index =
-        m_store.indexOf(kCustomers, QStringLiteral("khbh"), call.param(QStringLiteral("khbh")));
-    if (index < 0 || call.param(QStringLiteral("khbh")).isEmpty())
-        return GatewayReply::refuse(kNoCustomer);
-    const QString stored =
-        m_store.table(kCustomers).at(index).value(QStringLiteral("khmm")).toString();
-    const auto old = decrypt(call.param(QStringLiteral("khmm")));
-    if (!old || *old != stored)
-        return GatewayReply::refuse(QStringLiteral("原密码输入错误"));
-    const auto fresh = decrypt(call.param(QStringLiteral("new_khmm")));
-    if (!fresh)
-        return GatewayReply::refuse(QStringLiteral("密码无法识别，请重新输入"));
-    if (!DemoRules::isValidPassword(*fresh))
-        return GatewayReply::refuse(QStringLiteral("用户密码只能为6-20位"));
-    if (*fresh == stored)
-        return GatewayReply::refuse(QStringLiteral("您的密码与原密码相同，请修改后重试"));
-    m_store.table(kCustomers)[index].insert(QStringLiteral("khmm"), *fresh);
-    return updated(index, QStringLiteral("密码修改成功"));
+    return changeCustomer(
+        call, QStringLiteral("密码修改成功"),
+        [&](DemoStore::Record &customer) -> std::optional<QString> {
+            const QString stored = customer.value(QStringLiteral("khmm")).toString();
+            const auto old = decrypt(call.param(QStringLiteral("khmm")));
+            if (!old || *old != stored)
+                return QStringLiteral("原密码输入错误");
+            QString fresh;
+            if (auto problem = newPasswordProblem(call.param(QStringLiteral("new_khmm")), &fresh))
+                return problem;
+            if (fresh == stored)
+                return QStringLiteral("您的密码与原密码相同，请修改后重试");
+            customer.insert(QStringLiteral("khmm"), fresh);
+            return std::nullopt;
+        });
 }
 
 GatewayReply AccountService::changeEmail(const GatewayCall &call)
 {
-    const qsizetype index =
-        m_store.indexOf(kCustomers, QStringLiteral("khbh"), call.param(QStringLiteral("khbh")));
-    if (index < 0 || call.param(QStringLiteral("khbh")).isEmpty())
-        return GatewayReply::refuse(kNoCustomer);
-    // The client sends this password as typed; an encrypted one is taken as well.
-    const QString stored =
-        m_store.table(kCustomers).at(index).value(QStringLiteral("khmm")).toString();
-    const QString given = call.param(QStringLiteral("khmm"));
-    if (given != stored && decrypt(given).value_or(QString()) != stored)
-        return GatewayReply::refuse(QStringLiteral("您的密码输入错误，请输入重试"));
-    const QString address = call.param(QStringLiteral("yxdz")).trimmed();
-    if (!DemoRules::isEmail(address))
-        return GatewayReply::refuse(QStringLiteral("您的邮箱输入有误，请重新输入"));
-    m_store.table(kCustomers)[index].insert(QStringLiteral("yxdz"), address);
-    return updated(index, QStringLiteral("邮箱修改成功"));
+    // The client sends the password as typed; an encrypted one is taken as well.
+    return changeCustomer(call, QStringLiteral("邮箱修改成功"),
+                          [&](DemoStore::Record &customer) -> std::optional<QString> {
+                              const QString stored =
+                                  customer.value(QStringLiteral("khmm")).toString();
+                              const QString given = call.param(QStringLiteral("khmm"));
+                              if (given != stored && decrypt(given).value_or(QString()) != stored)
+                                  return QStringLiteral("您的密码输入错误，请输入重试");
+                              const QString address = call.param(QStringLiteral("yxdz")).trimmed();
+                              if (!Validation::validateEmail(address))
+                                  return QStringLiteral("您的邮箱输入有误，请重新输入");
+                              customer.insert(QStringLiteral("yxdz"), address);
+                              return std::nullopt;
+                          });
 }
 
 GatewayReply AccountService::changeMobile(const GatewayCall &call)
 {
-    const QString khbh = call.param(QStringLiteral("khbh"));
-    const qsizetype index = m_store.indexOf(kCustomers, QStringLiteral("khbh"), khbh);
-    if (index < 0 || khbh.isEmpty())
-        return GatewayReply::refuse(kNoCustomer);
-    const QString mobile = call.param(QStringLiteral("sjhm"));
-    if (!DemoRules::isMobile(mobile))
-        return GatewayReply::refuse(QStringLiteral("请填写正确的手机号码"));
-    const qsizetype owner = findCustomer(QStringLiteral("SJ"), mobile);
-    if (owner >= 0 && owner != index)
-        return GatewayReply::refuse(QStringLiteral("该手机号码已被其他客户使用"));
-    m_store.table(kCustomers)[index].insert(QStringLiteral("sjhm"), mobile);
-    return updated(index, QStringLiteral("手机号码修改成功"));
+    return changeCustomer(
+        call, QStringLiteral("手机号码修改成功"),
+        [&](DemoStore::Record &customer) -> std::optional<QString> {
+            const QString mobile = call.param(QStringLiteral("sjhm"));
+            if (!Validation::validatePhone(mobile))
+                return QStringLiteral("请填写正确的手机号码");
+            const qsizetype owner = findCustomer(QStringLiteral("SJ"), mobile);
+            if (owner >= 0 && m_store.table(kCustomers).at(owner).value(QStringLiteral("khbh")) !=
+                                  customer.value(QStringLiteral("khbh")))
+                return QStringLiteral("该手机号码已被其他客户使用");
+            customer.insert(QStringLiteral("sjhm"), mobile);
+            return std::nullopt;
+        });
 }
 
 GatewayReply AccountService::customerInfo(const GatewayCall &call)
@@ -345,19 +362,19 @@ GatewayReply AccountService::customerInfo(const GatewayCall &call)
 
 GatewayReply AccountService::changeSex(const GatewayCall &call)
 {
-    const QString khbh = call.param(QStringLiteral("khbh"));
-    const qsizetype index = m_store.indexOf(kCustomers, QStringLiteral("khbh"), khbh);
-    if (index < 0 || khbh.isEmpty())
-        return GatewayReply::refuse(kNoCustomer);
-    const QString sex = call.param(QStringLiteral("xb"));
-    if (sex != QLatin1String("0") && sex != QLatin1String("1") && sex != QLatin1String("2"))
-        return GatewayReply::refuse(QStringLiteral("请选择性别"));
-    DemoStore::Record &customer = m_store.table(kCustomers)[index];
-    // The settings screen sends the profile fields back with the new sex; the server keeps them,
-    // except the mobile number and the e-mail address, which have their own checked changes.
-    customer.insert(QStringLiteral("xb"), sex);
-    for (const char *field : {"nickname", "birthday", "txfjid", "gddh"})
-        if (call.hasParam(QLatin1String(field)))
-            customer.insert(QLatin1String(field), call.param(QLatin1String(field)));
-    return updated(index, QStringLiteral("性别修改成功"));
+    return changeCustomer(
+        call, QStringLiteral("性别修改成功"),
+        [&](DemoStore::Record &customer) -> std::optional<QString> {
+            const QString sex = call.param(QStringLiteral("xb"));
+            if (sex != QLatin1String("0") && sex != QLatin1String("1") && sex != QLatin1String("2"))
+                return QStringLiteral("请选择性别");
+            // The settings screen sends the profile fields back with the new sex; the server
+            // keeps them, except the mobile number and the e-mail address, which have their
+            // own checked changes.
+            customer.insert(QStringLiteral("xb"), sex);
+            for (const char *field : {"nickname", "birthday", "txfjid", "gddh"})
+                if (call.hasParam(QLatin1String(field)))
+                    customer.insert(QLatin1String(field), call.param(QLatin1String(field)));
+            return std::nullopt;
+        });
 }

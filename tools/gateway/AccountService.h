@@ -3,6 +3,7 @@
 #include "DemoStore.h"
 #include "FunctionRegistry.h"
 
+#include <functional>
 #include <optional>
 
 // Sign-in, registration with an SMS code, password recovery and the changes of password,
@@ -41,7 +42,15 @@ private:
                                       const QString &code) const;
     void forgetSmsCode(const QString &mobile, const QString &purpose);
     static std::optional<QString> decrypt(const QString &cipherText);
+    // The refusal for a new password: unreadable, or not 6 to 20 characters; else its plain text.
+    static std::optional<QString> newPasswordProblem(const QString &cipherText, QString *plain);
+    // Saves a change of the customer and answers with the customer's record.
     GatewayReply updated(qsizetype customerIndex, const QString &prompt);
+    // A change of the customer that the call's "khbh" names: an empty or unknown number is
+    // refused as a lapsed session, a refusal of `change` leaves the customer as it was, and
+    // a change made is saved and answered with `done`.
+    using Change = std::function<std::optional<QString>(DemoStore::Record &customer)>;
+    GatewayReply changeCustomer(const GatewayCall &call, const QString &done, const Change &change);
 
     DemoStore &m_store;
 };

@@ -2,6 +2,7 @@
 
 #include "DemoRules.h"
 #include "RecordQuery.h"
+#include "Validation.h"
 
 namespace {
 const QString kActivities = QStringLiteral("activities");
@@ -123,7 +124,7 @@ GatewayReply ActivityService::registerForActivity(const GatewayCall &call)
         return GatewayReply::refuse(QStringLiteral("您不在本次活动的邀请范围内"));
     if (text(activity, "part_type") == QLatin1String("2"))
         return GatewayReply::refuse(QStringLiteral("本活动仅接受电话报名"));
-    if (!DemoRules::isMobile(call.param(QStringLiteral("contact_number"))))
+    if (!Validation::validatePhone(call.param(QStringLiteral("contact_number"))))
         return GatewayReply::refuse(QStringLiteral("亲，电话号码仿佛有问题哦!"));
     bool numeric = false;
     const int count = call.param(QStringLiteral("booking_count")).toInt(&numeric);

@@ -18,6 +18,7 @@
 #include "RecordQuery.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QJsonArray>
@@ -58,6 +59,30 @@ void sendJson(QHttpServerResponder &responder, const QJsonDocument &document,
               Status status = Status::Ok)
 {
     responder.write(document.toJson(QJsonDocument::Compact), kJsonType, status);
+}
+
+// 405 with the methods the endpoint does answer.
+void refuseMethod(QHttpServerResponder &responder, const QByteArray &allowed)
+{
+    responder.write(QByteArray("Method Not Allowed"),
+                    {{"Content-Type", kTextType}, {"Allow", allowed}}, Status::MethodNotAllowed);
+}
+
+// Plays the faults that every endpoint plays alike, a dropped connection and an HTTP status;
+// false when `fault` is of another kind and the caller answers.
+bool answerTransportFault(QHttpServerResponder &responder, const GatewayFault &fault)
+{
+    switch (fault.kind) {
+    case GatewayFault::Kind::Drop:
+        responder.socket()->abort();
+        return true;
+    case GatewayFault::Kind::HttpStatus:
+        sendText(responder, Status(fault.httpStatus),
+                 QStringLiteral("demo fault: HTTP %1").arg(fault.httpStatus));
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Runs `answer` now, or after `delayMs` if the client is still connected by then.
@@ -259,9 +284,14 @@ bool DemoGateway::loadDataset(const QString &path)
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        m_lastError = QStringLiteral("the dataset %1 is malformed JSON: %2 at byte %3")
+                          .arg(path, parseError.errorString())
+                          .arg(parseError.offset);
+        return false;
+    }
     if (!document.isObject()) {
-        m_lastError = QStringLiteral("the dataset %1 is not a JSON object: %2")
-                          .arg(path, parseError.errorString());
+        m_lastError = QStringLiteral("the dataset %1 is not a JSON object").arg(path);
         return false;
     }
     QString error;
@@ -270,52 +300,77 @@ bool DemoGateway::loadDataset(const QString &path)
         m_lastError = QStringLiteral("the dataset %1: %2").arg(path, error);
         return false;
     }
+    // The customers' changes stay on top of the new dataset; the state file already holds them.
+    const QJsonObject kept = m_stateFile.isEmpty() ? QJsonObject() : m_store->state();
     m_store->reset(*tables, today());
-    if (!m_stateFile.isEmpty() && QFile::exists(m_stateFile) && !setStateFile(m_stateFile))
-        return false;
+    if (!kept.isEmpty())
+        m_store->applyState(kept);
     m_media->rebuild(*m_store);
     return true;
 }
 
 bool DemoGateway::setStateFile(const QString &path)
 {
-    m_stateFile = path;
+    m_stateFile.clear();
     if (path.isEmpty())
         return true;
-    QFile file(path);
-    if (!file.exists()) {
-        saveState();
-        return QFile::exists(path);
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_lastError =
-            QStringLiteral("cannot read the state file %1: %2").arg(path, file.errorString());
+    if (const auto problem = loadState(path)) {
+        // The file stays as it was: it may hold changes worth more than this session's.
+        m_lastError = *problem;
         return false;
     }
-    QString error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    if (!m_store->applyState(document.object(), &error)) {
-        m_lastError = QStringLiteral("the state file %1: %2").arg(path, error);
-        return false;
-    }
+    m_stateFile = path;
     return true;
+}
+
+std::optional<QString> DemoGateway::loadState(const QString &path)
+{
+    const QFileInfo info(path);
+    // A dangling link counts as there: writing through it would create a file elsewhere.
+    if (!info.exists() && !info.isSymLink()) {
+        // Written at once, so that a place where it cannot be written is known now.
+        if (const auto problem = writeState(path))
+            return problem;
+        return std::nullopt;
+    }
+    if (!info.isFile())
+        return QStringLiteral("the state file %1 is not a regular file").arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read the state file %1: %2").arg(path, file.errorString());
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return QStringLiteral("the state file %1 is malformed JSON: %2 at byte %3")
+            .arg(path, parseError.errorString())
+            .arg(parseError.offset);
+    QString error = QStringLiteral("it is not a JSON object");
+    if (!document.isObject() || !m_store->applyState(document.object(), &error))
+        return QStringLiteral("the state file %1 is not in the demo gateway's format: %2")
+            .arg(path, error);
+    return std::nullopt;
+}
+
+std::optional<QString> DemoGateway::writeState(const QString &path) const
+{
+    // Written whole and renamed into place, so that a crash never leaves half a state.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(QJsonDocument(m_store->state()).toJson(QJsonDocument::Indented));
+        if (file.commit())
+            return std::nullopt;
+    }
+    return QStringLiteral("cannot write the state file %1: %2").arg(path, file.errorString());
 }
 
 void DemoGateway::saveState()
 {
     if (m_stateFile.isEmpty())
         return;
-    // Written whole and renamed into place, so that a crash never leaves half a state.
-    QSaveFile file(m_stateFile);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCWarning(lcDemo).noquote()
-            << "cannot write the state file" << m_stateFile << file.errorString();
-        return;
+    if (const auto problem = writeState(m_stateFile)) {
+        m_lastError = *problem;
+        qCWarning(lcDemo).noquote() << *problem;
     }
-    file.write(QJsonDocument(m_store->state()).toJson(QJsonDocument::Indented));
-    if (!file.commit())
-        qCWarning(lcDemo).noquote()
-            << "cannot write the state file" << m_stateFile << file.errorString();
 }
 
 bool DemoGateway::setRecordFile(const QString &path)
@@ -411,8 +466,7 @@ void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerRe
         return;
     }
     if (request.method() != QHttpServerRequest::Method::Post) {
-        responder.write(QByteArray("Method Not Allowed"),
-                        {{"Content-Type", kTextType}, {"Allow", "POST"}}, Status::MethodNotAllowed);
+        refuseMethod(responder, "POST");
         return;
     }
     const QByteArray body = request.body();
@@ -447,14 +501,11 @@ void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerRe
     answerLater(
         this, fault.delayMs, std::move(responder),
         [this, call, fault, line](QHttpServerResponder &r) mutable {
+            if (answerTransportFault(r, fault)) {
+                record(line);
+                return;
+            }
             switch (fault.kind) {
-            case GatewayFault::Kind::Drop:
-                r.socket()->abort();
-                break;
-            case GatewayFault::Kind::HttpStatus:
-                sendText(r, Status(fault.httpStatus),
-                         QStringLiteral("demo fault: HTTP %1").arg(fault.httpStatus));
-                break;
             case GatewayFault::Kind::NotJson:
                 r.write(QByteArray("<html><body>Service temporarily unavailable</body></html>"),
                         "text/html;charset=UTF-8", Status::Ok);
@@ -467,7 +518,7 @@ void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerRe
                     r, QJsonDocument(QJsonArray{GatewayReply::refuse(fault.prompt).toEnvelope()}));
                 line.insert(QStringLiteral("flag"), 0);
                 break;
-            case GatewayFault::Kind::None: {
+            default: { // no fault: the function code answers
                 const GatewayReply reply = m_registry->call(call);
                 sendJson(r, QJsonDocument(QJsonArray{reply.toEnvelope()}));
                 line.insert(QStringLiteral("flag"), reply.flag);
@@ -503,9 +554,7 @@ void DemoGateway::handleFaultControl(const QHttpServerRequest &request,
     case QHttpServerRequest::Method::Post:
         break;
     default:
-        responder.write(QByteArray("Method Not Allowed"),
-                        {{"Content-Type", kTextType}, {"Allow", "GET, POST, DELETE"}},
-                        Status::MethodNotAllowed);
+        refuseMethod(responder, "GET, POST, DELETE");
         return;
     }
     const QJsonObject order = QJsonDocument::fromJson(request.body()).object();
@@ -542,9 +591,7 @@ void DemoGateway::handleMedia(const QString &prefix, const QHttpServerRequest &r
     }
     const auto method = request.method();
     if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
-        responder.write(QByteArray("Method Not Allowed"),
-                        {{"Content-Type", kTextType}, {"Allow", "GET, HEAD"}},
-                        Status::MethodNotAllowed);
+        refuseMethod(responder, "GET, HEAD");
         return;
     }
     const QString relaPath = path.mid(prefix.size());
@@ -553,15 +600,8 @@ void DemoGateway::handleMedia(const QString &prefix, const QHttpServerRequest &r
     const bool head = method == QHttpServerRequest::Method::Head;
     answerLater(this, fault.delayMs, std::move(responder),
                 [this, relaPath, fault, head](QHttpServerResponder &r) {
-                    if (fault.kind == GatewayFault::Kind::Drop) {
-                        r.socket()->abort();
+                    if (answerTransportFault(r, fault))
                         return;
-                    }
-                    if (fault.kind == GatewayFault::Kind::HttpStatus) {
-                        sendText(r, Status(fault.httpStatus),
-                                 QStringLiteral("demo fault: HTTP %1").arg(fault.httpStatus));
-                        return;
-                    }
                     const auto file = m_media->file(relaPath);
                     if (!file) {
                         sendText(r, Status::NotFound, QStringLiteral("Not Found"));

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QUrl>
 #include <memory>
+#include <optional>
 
 class AccountService;
 class ActivityService;
@@ -58,8 +59,10 @@ public:
     // Replaces all data with a dataset file (the embedded one is loaded by the constructor).
     // A state file set before keeps its changes on top of the new dataset.
     bool loadDataset(const QString &path);
-    // Keeps the customers' changes in `path`: loaded now when it exists, rewritten after each
-    // change.
+    // Keeps the customers' changes in `path`: loaded now when it exists (created when not),
+    // rewritten after each change. A file that cannot be read, is not regular, is not JSON or
+    // not a state is refused with the reason in lastError() and never written: the gateway
+    // goes on with what it holds and saves nothing. An empty path saves nothing.
     bool setStateFile(const QString &path);
     // Appends one JSON line per request received to `path`; an empty path stops recording.
     bool setRecordFile(const QString &path);
@@ -94,6 +97,9 @@ private:
                      QHttpServerResponder &&responder);
     const GatewayFault *faultFor(const QString &code) const;
     void record(const QJsonObject &line);
+    // The reason a state file was refused, after taking its tables when it was not.
+    std::optional<QString> loadState(const QString &path);
+    std::optional<QString> writeState(const QString &path) const;
     void saveState();
     QUrl baseUrl(const GatewayHttpServer *server) const;
 

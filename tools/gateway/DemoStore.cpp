@@ -48,6 +48,11 @@ DemoStore::Record DemoStore::find(const QString &name, const QString &key,
     return i < 0 ? Record() : table(name).at(i);
 }
 
+qsizetype DemoStore::customerIndex(const QString &khbh) const
+{
+    return khbh.isEmpty() ? -1 : indexOf(QStringLiteral("customers"), QStringLiteral("khbh"), khbh);
+}
+
 QString DemoStore::nextId(const QString &name) const
 {
     qlonglong largest = 0;
@@ -79,20 +84,34 @@ QJsonObject DemoStore::state() const
 
 bool DemoStore::applyState(const QJsonObject &state, QString *error)
 {
-    if (state.value(QStringLiteral("format")).toString() != kStateFormat) {
+    auto refuse = [error](const QString &why) {
         if (error)
-            *error = QStringLiteral("not a demo gateway state file");
+            *error = why;
         return false;
-    }
-    const QJsonObject tables = state.value(QStringLiteral("tables")).toObject();
+    };
+    if (state.value(QStringLiteral("format")).toString() != kStateFormat)
+        return refuse(QStringLiteral("its \"format\" is not \"%1\"").arg(kStateFormat));
+    const QJsonValue tables = state.value(QStringLiteral("tables"));
+    if (!tables.isObject())
+        return refuse(QStringLiteral("its \"tables\" is not an object"));
+    // Checked whole before anything is taken, so that a bad table cannot leave half a state.
+    QHash<QString, Table> taken;
     for (const QString &name : persistentTables()) {
-        if (!tables.contains(name))
+        const QJsonValue records = tables.toObject().value(name);
+        if (records.isUndefined())
             continue;
-        Table records;
-        for (const QJsonValue &v : tables.value(name).toArray())
-            records.append(v.toObject());
-        m_tables.insert(name, records);
+        if (!records.isArray())
+            return refuse(QStringLiteral("its table \"%1\" is not an array").arg(name));
+        Table &table = taken[name];
+        for (const QJsonValue &record : records.toArray()) {
+            if (!record.isObject())
+                return refuse(QStringLiteral("its table \"%1\" holds something other than records")
+                                  .arg(name));
+            table.append(record.toObject());
+        }
     }
+    for (auto it = taken.cbegin(); it != taken.cend(); ++it)
+        m_tables.insert(it.key(), it.value());
     return true;
 }
 

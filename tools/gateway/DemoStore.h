@@ -33,6 +33,8 @@ public:
     qsizetype indexOf(const QString &name, const QString &key, const QString &value) const;
     qsizetype indexOf(const QString &name, const std::function<bool(const Record &)> &match) const;
     Record find(const QString &name, const QString &key, const QString &value) const;
+    // Position of the customer with the number `khbh`; -1 for an empty or unknown number.
+    qsizetype customerIndex(const QString &khbh) const;
 
     // One more than the largest numeric `id` of the table, as text.
     QString nextId(const QString &name) const;
@@ -40,6 +42,7 @@ public:
     // The tables that customers change and that a state file keeps.
     static QStringList persistentTables();
     QJsonObject state() const;
+    // Takes the tables of a state; a state of another shape changes nothing and says why.
     bool applyState(const QJsonObject &state, QString *error = nullptr);
 
     // Called by a function code after it changed a persistent table.

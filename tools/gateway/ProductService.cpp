@@ -158,7 +158,7 @@ GatewayReply ProductService::changeBooking(const GatewayCall &call)
 GatewayReply ProductService::addBooking(const GatewayCall &call)
 {
     const QString khbh = call.param(QStringLiteral("khbh"));
-    if (khbh.isEmpty() || m_store.indexOf(kCustomers, QStringLiteral("khbh"), khbh) < 0)
+    if (m_store.customerIndex(khbh) < 0)
         return GatewayReply::refuse(QStringLiteral("客户不存在，请重新登录"));
     const QString code = call.param(QStringLiteral("cpdm"));
     const DemoStore::Record product = m_store.find(kProducts, QStringLiteral("w_cpdm"), code);

@@ -70,8 +70,9 @@ int main(int argc, char *argv[])
         err << "chenglan-gateway: " << gateway.lastError() << "\n";
         return 1;
     }
+    // Serving on without the file would lose the changes the caller asked to keep.
     if (parser.isSet(state) && !gateway.setStateFile(parser.value(state))) {
-        err << "chenglan-gateway: " << gateway.lastError() << "\n";
+        err << "chenglan-gateway: " << gateway.lastError() << "; nothing was written to it\n";
         return 1;
     }
     if (parser.isSet(record) && !gateway.setRecordFile(parser.value(record))) {
