@@ -35,7 +35,7 @@ private slots:
                                c.sjhm, c.yxdz,    c.khmm, c.xb,   c.khzt}; // as in fields
         for (qsizetype i = 0; i < fields.size(); ++i)
             QCOMPARE(read.at(i), fields.at(i) + "-value");
-        // Every property, read or carried, comes back out under its own name.
+        // They come back out under the same names, beside the carried ones.
         const QJsonObject back = RecordMapper::toJson(c);
         QCOMPARE(back.size(), 29);
         for (const QString &field : fields)
