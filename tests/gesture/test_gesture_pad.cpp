@@ -16,77 +16,81 @@ namespace {
 
 const QSizeF kPhone(320, 568);
 constexpr qreal kPi = std::numbers::pi;
+// The keys of the stored pattern strings.
+const QString kOne = QStringLiteral("gestureOneSaveKey");
+const QString kFinal = QStringLiteral("gestureFinalSaveKey");
 
-struct Call
-{
-    QString operation;
-    CircleViewType type = CircleViewType::Setting;
-    QString gesture;
-    bool result = false;
-    QList<int> selectedTags; // circles in state 2 or 4 at the time of the call
-};
-
-// Remembers every call, and what the pad showed at that moment.
+// Remembers every call as "operation mode gesture [yes|no]", and which circles the pad
+// showed selected at that moment.
 class RecordingDelegate : public QObject, public CircleViewDelegate
 {
 public:
-    QList<Call> calls;
+    QStringList calls;
+    QList<QList<int>> shown;
     std::function<void(GesturePad *)> onCall;
 
     void connectCirclesLessThanNeedWithGesture(GesturePad *pad, CircleViewType type,
                                                const QString &gesture) override
     {
-        record(pad, "lessThanNeed", type, gesture);
+        record(pad, QStringLiteral("lessThanNeed %1 %2").arg(int(type)).arg(gesture));
     }
     void didCompleteSetFirstGesture(GesturePad *pad, CircleViewType type,
                                     const QString &gesture) override
     {
-        record(pad, "first", type, gesture);
+        record(pad, QStringLiteral("first %1 %2").arg(int(type)).arg(gesture));
     }
     void didCompleteSetSecondGesture(GesturePad *pad, CircleViewType type, const QString &gesture,
                                      bool equal) override
     {
-        record(pad, "second", type, gesture, equal);
+        record(pad, QStringLiteral("second %1 %2 %3").arg(int(type)).arg(gesture, yesNo(equal)));
     }
     void didCompleteLoginGesture(GesturePad *pad, CircleViewType type, const QString &gesture,
                                  bool success) override
     {
-        record(pad, "login", type, gesture, success);
+        record(pad, QStringLiteral("login %1 %2 %3").arg(int(type)).arg(gesture, yesNo(success)));
     }
+    static QString yesNo(bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); }
 
 private:
-    void record(GesturePad *pad, const QString &operation, CircleViewType type,
-                const QString &gesture, bool result = false)
+    void record(GesturePad *pad, const QString &call)
     {
-        Call call;
-        call.operation = operation;
-        call.type = type;
-        call.gesture = gesture;
-        call.result = result;
+        QList<int> tags;
         for (const GestureCircle &c : pad->circles()) {
             if (c.state == CircleState::Selected || c.state == CircleState::LastOneSelected)
-                call.selectedTags.append(c.tag);
+                tags.append(c.tag);
         }
         calls.append(call);
+        shown.append(tags);
         if (onCall)
             onCall(pad);
     }
 };
 
-// Press on the first circle, move straight to each following one, and let go.
-void draw(GesturePad &pad, const QString &digits)
+// A pad (lines clipped, no triangles) whose delegate records its calls.
+struct WatchedPad
 {
-    pad.touchesBegan(pad.centerOfCircle(digits.front().digitValue()));
-    for (const QChar d : digits.mid(1))
-        pad.touchesMoved(pad.centerOfCircle(d.digitValue()));
-    pad.touchesEnded();
-}
+    explicit WatchedPad(CircleViewType type = CircleViewType::Setting)
+        : pad(type, true, false, kPhone)
+    {
+        pad.setDelegate(&delegate);
+    }
+    RecordingDelegate delegate;
+    GesturePad pad;
+};
 
+// Press on the first circle and move straight to each following one.
 void press(GesturePad &pad, const QString &digits)
 {
     pad.touchesBegan(pad.centerOfCircle(digits.front().digitValue()));
     for (const QChar d : digits.mid(1))
         pad.touchesMoved(pad.centerOfCircle(d.digitValue()));
+}
+
+// The same, and let go.
+void draw(GesturePad &pad, const QString &digits)
+{
+    press(pad, digits);
+    pad.touchesEnded();
 }
 
 QList<CircleState> statesOf(const GesturePad &pad)
@@ -97,19 +101,17 @@ QList<CircleState> statesOf(const GesturePad &pad)
     return states;
 }
 
+// Red all along, the last circle marked as such.
+QList<CircleState> redStates(qsizetype count)
+{
+    QList<CircleState> red(count - 1, CircleState::Error);
+    red.append(CircleState::LastOneError);
+    return red;
+}
+
 std::optional<QString> stored(const QString &key)
 {
     return WNCircleViewConst::getGestureWithKey(key);
-}
-
-const QString &one()
-{
-    return WNCircleViewConst::gestureOneSaveKey();
-}
-
-const QString & final()
-{
-    return WNCircleViewConst::gestureFinalSaveKey();
 }
 
 } // namespace
@@ -195,33 +197,22 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("down and along") << "14789"
-                                        << "14789";
-        QTest::newRow("1 to 3 takes 2") << "13"
-                                        << "123";
-        QTest::newRow("1 to 9 takes 5") << "19"
-                                        << "159";
-        QTest::newRow("3 to 7 takes 5") << "37"
-                                        << "357";
-        QTest::newRow("1 to 7 takes 4") << "17"
-                                        << "147";
-        QTest::newRow("9 to 1 takes 5") << "91"
-                                        << "951";
-        QTest::newRow("knight's move") << "16"
-                                       << "16";
-        QTest::newRow("knight's move down") << "18"
-                                            << "18";
-        QTest::newRow("middle already selected") << "213"
-                                                 << "213";
-        QTest::newRow("back over selected circles") << "12321"
-                                                    << "123";
-        QTest::newRow("around the edge") << "1397"
-                                         << "1236987";
+        // clang-format off
+        QTest::newRow("down and along") << "14789" << "14789";
+        QTest::newRow("1 to 3 takes 2") << "13" << "123";
+        QTest::newRow("1 to 9 takes 5") << "19" << "159";
+        QTest::newRow("3 to 7 takes 5") << "37" << "357";
+        QTest::newRow("1 to 7 takes 4") << "17" << "147";
+        QTest::newRow("9 to 1 takes 5") << "91" << "951";
+        QTest::newRow("knight's move") << "16" << "16";
+        QTest::newRow("knight's move down") << "18" << "18";
+        QTest::newRow("middle already selected") << "213" << "213";
+        QTest::newRow("back over selected circles") << "12321" << "123";
+        QTest::newRow("around the edge") << "1397" << "1236987";
         // Back on 1, already selected: nothing is added, not even 4 on the way.
-        QTest::newRow("around and back to the start") << "13971"
-                                                      << "1236987";
-        QTest::newRow("single circle") << "5"
-                                       << "5";
+        QTest::newRow("around and back to the start") << "13971" << "1236987";
+        QTest::newRow("single circle") << "5" << "5";
+        // clang-format on
     }
 
     void patternStrings()
@@ -251,28 +242,29 @@ private slots:
         QCOMPARE(down.circles().at(0).angle, kPi);
     }
 
-    void statesWhileSetting()
-    {
-        GesturePad pad(kPhone);
-        press(pad, "123");
-        QCOMPARE(statesOf(pad), (QList<CircleState>{CircleState::Selected, CircleState::Selected,
-                                                    CircleState::LastOneSelected}));
-        QVERIFY(pad.circles().at(4).state != CircleState::Selected);
-    }
-
-    void statesWhileLoggingIn_data()
+    void statesWhileDrawing_data()
     {
         QTest::addColumn<CircleViewType>("type");
-        QTest::newRow("login") << CircleViewType::Login;
-        QTest::newRow("verify") << CircleViewType::Verify;
+        QTest::addColumn<QList<CircleState>>("states");
+        const auto selected = CircleState::Selected;
+        const auto last = CircleState::LastOneSelected;
+        // clang-format off
+        QTest::newRow("setting: the newest is the last one") << CircleViewType::Setting << QList<CircleState>{selected, selected, last};
+        QTest::newRow("login: every one is a last one") << CircleViewType::Login << QList<CircleState>{last, last, last};
+        QTest::newRow("verify: as login") << CircleViewType::Verify << QList<CircleState>{last, last, last};
+        QTest::newRow("unknown mode: as setting") << CircleViewType{7} << QList<CircleState>{selected, selected, last};
+        // clang-format on
     }
 
-    void statesWhileLoggingIn()
+    void statesWhileDrawing()
     {
         QFETCH(CircleViewType, type);
+        QFETCH(QList<CircleState>, states);
         GesturePad pad(type, true, false, kPhone);
         press(pad, "123");
-        QCOMPARE(statesOf(pad), QList<CircleState>(3, CircleState::LastOneSelected));
+        QCOMPARE(statesOf(pad), states);
+        QVERIFY(pad.circles().at(4).state != CircleState::Selected);
+        QVERIFY(pad.circles().at(4).state != CircleState::LastOneSelected);
     }
 
     void looseEndFollowsTheFinger()
@@ -292,28 +284,22 @@ private slots:
 
     void fewerThanFourWhileSetting()
     {
-        GesturePad pad(kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
+        WatchedPad watched;
+        GesturePad &pad = watched.pad;
         QSignalSpy finished(&pad, &GesturePad::errorDisplayFinished);
-        pad.touchesBegan(pad.centerOfCircle(1));
-        pad.touchesMoved(pad.centerOfCircle(2));
-        pad.touchesMoved(pad.centerOfCircle(3));
+        press(pad, "123");
         pad.touchesMoved(QPointF(250, 250)); // the finger ends outside every circle
         pad.touchesEnded();
 
-        QCOMPARE(delegate.calls.size(), 1);
-        QCOMPARE(delegate.calls.first().operation, QString("lessThanNeed"));
-        QCOMPARE(delegate.calls.first().type, CircleViewType::Setting);
-        QCOMPARE(delegate.calls.first().gesture, QString("123"));
-        QCOMPARE(statesOf(pad), (QList<CircleState>{CircleState::Error, CircleState::Error,
-                                                    CircleState::LastOneError}));
+        QCOMPARE(watched.delegate.calls, QStringList{"lessThanNeed 1 123"});
+        QCOMPARE(statesOf(pad), redStates(3));
         QVERIFY(pad.showsError());
         QVERIFY(!pad.hasLooseEnd()); // no line to the finger while red
-        QVERIFY(!stored(one()));
-        QVERIFY(!stored(final()));
+        QVERIFY(!stored(kOne));
+        QVERIFY(!stored(kFinal));
         QVERIFY(!pad.hasClean());
 
+        // The red second is a fixed constant of the pad: this waits for it.
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 3000);
         QVERIFY(pad.circleSet().isEmpty());
         QVERIFY(pad.hasClean());
@@ -327,7 +313,7 @@ private slots:
     {
         GesturePad pad(kPhone);
         draw(pad, "5");
-        QCOMPARE(statesOf(pad), QList<CircleState>{CircleState::LastOneError});
+        QCOMPARE(statesOf(pad), redStates(1));
         QCOMPARE(pad.getCircleState(), CircleState::LastOneError);
         QVERIFY(!pad.showsError()); // the line colour looks at state 3 only; there is no line
         QVERIFY(!pad.hasLooseEnd());
@@ -343,100 +329,66 @@ private slots:
     void liftingWithoutTouchingACircle()
     {
         QFETCH(CircleViewType, type);
-        GesturePad pad(type, true, false, kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
-        QSignalSpy redraws(&pad, &GesturePad::needsDisplay);
-        pad.touchesBegan(QPointF(2, 2));
-        pad.touchesMoved(QPointF(100, 2));
-        pad.touchesEnded();
-        QVERIFY(delegate.calls.isEmpty());
-        QVERIFY(pad.gesture().isEmpty());
-        QVERIFY(!stored(one()));
-        QVERIFY(!stored(final()));
-        QVERIFY(!pad.hasClean());
+        WatchedPad watched(type);
+        watched.pad.touchesBegan(QPointF(2, 2));
+        watched.pad.touchesMoved(QPointF(100, 2));
+        watched.pad.touchesEnded();
+        QVERIFY(watched.delegate.calls.isEmpty());
+        QVERIFY(watched.pad.gesture().isEmpty());
+        QVERIFY(!stored(kOne));
+        QVERIFY(!stored(kFinal));
+        QVERIFY(!watched.pad.hasClean());
     }
 
     void firstDrawingIsStoredAndThePadResetsAtOnce()
     {
-        GesturePad pad(kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
-        draw(pad, "1235");
-        QCOMPARE(delegate.calls.size(), 1);
-        const Call call = delegate.calls.first();
-        QCOMPARE(call.operation, QString("first"));
-        QCOMPARE(call.gesture, QString("1235"));
+        WatchedPad watched;
+        draw(watched.pad, "1235");
+        QCOMPARE(watched.delegate.calls, QStringList{"first 1 1235"});
         // The holder still sees the drawing when it is told.
-        QCOMPARE(call.selectedTags, (QList<int>{1, 2, 3, 5}));
-        QCOMPARE(stored(one()), std::optional<QString>("1235"));
-        QVERIFY(!stored(final()));
-        QVERIFY(pad.circleSet().isEmpty());
-        QVERIFY(pad.hasClean());
-    }
-
-    void confirmationEqual()
-    {
-        WNCircleViewConst::saveGesture(QString("1235"), one());
-        GesturePad pad(kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
-        draw(pad, "1235");
-        QCOMPARE(delegate.calls.size(), 1);
-        QCOMPARE(delegate.calls.first().operation, QString("second"));
-        QVERIFY(delegate.calls.first().result);
-        QCOMPARE(stored(final()), std::optional<QString>("1235"));
-        QCOMPARE(stored(one()), std::optional<QString>("1235"));
-        QVERIFY(pad.circleSet().isEmpty());
+        QCOMPARE(watched.delegate.shown.first(), (QList<int>{1, 2, 3, 5}));
+        QCOMPARE(stored(kOne), std::optional<QString>("1235"));
+        QVERIFY(!stored(kFinal));
+        QVERIFY(watched.pad.circleSet().isEmpty());
+        QVERIFY(watched.pad.hasClean());
     }
 
     void pendingFirstDrawingSurvivesAMismatch()
     {
-        WNCircleViewConst::saveGesture(QString("1235"), one());
-        GesturePad pad(kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
+        WNCircleViewConst::saveGesture(QString("1235"), kOne);
+        WatchedPad watched;
+        GesturePad &pad = watched.pad;
         draw(pad, "1236");
-        QCOMPARE(delegate.calls.size(), 1);
-        QCOMPARE(delegate.calls.first().operation, QString("second"));
-        QVERIFY(!delegate.calls.first().result);
-        QCOMPARE(statesOf(pad).last(), CircleState::LastOneError);
+        QCOMPARE(statesOf(pad), redStates(4));
         QVERIFY(pad.showsError());
-        QCOMPARE(stored(one()), std::optional<QString>("1235"));
-        QVERIFY(!stored(final()));
+        QCOMPARE(stored(kOne), std::optional<QString>("1235"));
+        QVERIFY(!stored(kFinal));
 
         draw(pad, "123"); // too short, still compared with nothing
-        QCOMPARE(delegate.calls.last().operation, QString("lessThanNeed"));
-        QCOMPARE(stored(one()), std::optional<QString>("1235"));
+        QCOMPARE(stored(kOne), std::optional<QString>("1235"));
 
         draw(pad, "1235"); // the next drawing meets the same first one
-        QCOMPARE(delegate.calls.last().operation, QString("second"));
-        QVERIFY(delegate.calls.last().result);
-        QCOMPARE(stored(final()), std::optional<QString>("1235"));
+        QCOMPARE(watched.delegate.calls,
+                 (QStringList{"second 1 1236 no", "lessThanNeed 1 123", "second 1 1235 yes"}));
+        QCOMPARE(stored(kFinal), std::optional<QString>("1235"));
+        QCOMPARE(stored(kOne), std::optional<QString>("1235"));
+        QVERIFY(pad.circleSet().isEmpty());
     }
 
     void shortStoredFirstDrawingIsNotPending()
     {
-        WNCircleViewConst::saveGesture(QString("123"), one());
-        GesturePad pad(kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
-        draw(pad, "14789");
-        QCOMPARE(delegate.calls.first().operation, QString("first"));
-        QCOMPARE(stored(one()), std::optional<QString>("14789"));
+        WNCircleViewConst::saveGesture(QString("123"), kOne);
+        WatchedPad watched;
+        draw(watched.pad, "14789");
+        QCOMPARE(watched.delegate.calls, QStringList{"first 1 14789"});
+        QCOMPARE(stored(kOne), std::optional<QString>("14789"));
     }
 
     void unknownModeIsEvaluatedAsSetting()
     {
-        GesturePad pad(CircleViewType{7}, true, false, kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
-        press(pad, "12");
-        QCOMPARE(statesOf(pad),
-                 (QList<CircleState>{CircleState::Selected, CircleState::LastOneSelected}));
-        pad.touchesEnded();
-        QCOMPARE(delegate.calls.first().operation, QString("lessThanNeed"));
-        QCOMPARE(delegate.calls.first().type, CircleViewType{7});
+        WatchedPad watched(CircleViewType{7});
+        draw(watched.pad, "12");
+        QCOMPARE(watched.delegate.calls, QStringList{"lessThanNeed 7 12"});
     }
 
     void login_data()
@@ -448,13 +400,14 @@ private slots:
         for (const auto &[mode, type] : {std::pair{"login", CircleViewType::Login},
                                          std::pair{"verify", CircleViewType::Verify}}) {
             const QByteArray m(mode);
-            QTest::newRow(m + ", nothing stored")
-                << type << QJsonValue(QJsonValue::Undefined) << "12" << true;
+            // clang-format off
+            QTest::newRow(m + ", nothing stored") << type << QJsonValue(QJsonValue::Undefined) << "12" << true;
             QTest::newRow(m + ", empty stored") << type << QJsonValue("") << "14789" << true;
             QTest::newRow(m + ", not a string") << type << QJsonValue(5) << "14789" << true;
             QTest::newRow(m + ", right") << type << QJsonValue("14789") << "14789" << true;
             QTest::newRow(m + ", wrong") << type << QJsonValue("14789") << "1478" << false;
             QTest::newRow(m + ", longer") << type << QJsonValue("14789") << "147896" << false;
+            // clang-format on
         }
     }
 
@@ -465,32 +418,22 @@ private slots:
         QFETCH(QString, drawing);
         QFETCH(bool, success);
         if (!storedGesture.isUndefined())
-            UserDefaults::standard().setObject(final(), storedGesture);
-        GesturePad pad(type, true, false, kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
-        draw(pad, drawing);
-        QCOMPARE(delegate.calls.size(), 1);
-        QCOMPARE(delegate.calls.first().operation, QString("login"));
-        QCOMPARE(delegate.calls.first().type, type);
-        QCOMPARE(delegate.calls.first().gesture, drawing);
-        QCOMPARE(delegate.calls.first().result, success);
-        if (success) {
-            QVERIFY(pad.circleSet().isEmpty());
-        } else {
-            QList<CircleState> red(drawing.size() - 1, CircleState::Error);
-            red.append(CircleState::LastOneError);
-            QCOMPARE(statesOf(pad), red);
-            QVERIFY(pad.showsError());
-        }
-        QCOMPARE(UserDefaults::standard().objectForKey(final()),
-                 storedGesture.isUndefined() ? QJsonValue(QJsonValue::Undefined) : storedGesture);
-        QVERIFY(!stored(one()));
+            UserDefaults::standard().setObject(kFinal, storedGesture);
+        WatchedPad watched(type);
+        draw(watched.pad, drawing);
+        QCOMPARE(watched.delegate.calls,
+                 QStringList{QStringLiteral("login %1 %2 %3")
+                                 .arg(int(type))
+                                 .arg(drawing, RecordingDelegate::yesNo(success))});
+        QCOMPARE(statesOf(watched.pad), success ? QList<CircleState>() : redStates(drawing.size()));
+        QCOMPARE(watched.pad.showsError(), !success);
+        QCOMPARE(UserDefaults::standard().objectForKey(kFinal), storedGesture);
+        QVERIFY(!stored(kOne));
     }
 
     void delayedResetFindsThePadAlreadyClean()
     {
-        WNCircleViewConst::saveGesture(QString("14789"), final());
+        WNCircleViewConst::saveGesture(QString("14789"), kFinal);
         GesturePad pad(CircleViewType::Login, true, false, kPhone);
         QSignalSpy finished(&pad, &GesturePad::errorDisplayFinished);
         draw(pad, "7896");
@@ -509,7 +452,7 @@ private slots:
 
     void delayedResetAfterAFurtherMistakeEndsItEarly()
     {
-        WNCircleViewConst::saveGesture(QString("14789"), final());
+        WNCircleViewConst::saveGesture(QString("14789"), kFinal);
         GesturePad pad(CircleViewType::Login, true, false, kPhone);
         QList<QString> leftOver; // what the pad still showed as each red second ended
         connect(&pad, &GesturePad::errorDisplayFinished, this,
@@ -524,16 +467,14 @@ private slots:
 
     void cancelledDrawingLeavesNothingBehind()
     {
-        GesturePad pad(CircleViewType::Login, true, false, kPhone);
-        RecordingDelegate delegate;
-        pad.setDelegate(&delegate);
+        WatchedPad watched(CircleViewType::Login);
+        GesturePad &pad = watched.pad;
         draw(pad, "14789"); // nothing stored: accepted, and the pad is clean
         QVERIFY(pad.hasClean());
         press(pad, "12"); // this touch is cancelled: no end ever comes
         QCOMPARE(pad.gesture(), QString("12"));
         draw(pad, "5698");
-        QCOMPARE(delegate.calls.size(), 2);
-        QCOMPARE(delegate.calls.last().gesture, QString("5698"));
+        QCOMPARE(watched.delegate.calls, (QStringList{"login 2 14789 yes", "login 2 5698 yes"}));
         for (int tag : {1, 2})
             QVERIFY(pad.circles().at(tag - 1).state != CircleState::LastOneSelected);
     }
@@ -547,23 +488,25 @@ private slots:
         delete delegate;
         QVERIFY(!pad.delegate());
         draw(pad, "1235");
-        QCOMPARE(stored(one()), std::optional<QString>("1235"));
+        QCOMPARE(stored(kOne), std::optional<QString>("1235"));
     }
 
     void aDelegateMayLetThePadGo_data()
     {
         QTest::addColumn<CircleViewType>("type");
         QTest::addColumn<QString>("drawing");
+        // clang-format off
         QTest::newRow("too short") << CircleViewType::Setting << "12";
         QTest::newRow("first") << CircleViewType::Setting << "1235";
         QTest::newRow("login") << CircleViewType::Login << "1235";
+        // clang-format on
     }
 
     void aDelegateMayLetThePadGo()
     {
         QFETCH(CircleViewType, type);
         QFETCH(QString, drawing);
-        WNCircleViewConst::saveGesture(QString("9999"), final());
+        WNCircleViewConst::saveGesture(QString("9999"), kFinal);
         QPointer<GesturePad> pad = new GesturePad(type, true, false, kPhone);
         RecordingDelegate delegate;
         delegate.onCall = [](GesturePad *p) { delete p; };
@@ -575,17 +518,16 @@ private slots:
 
     void storeOfPatternStrings()
     {
-        WNCircleViewConst::saveGesture(QString("14789"), final());
-        QCOMPARE(stored(final()), std::optional<QString>("14789"));
+        QCOMPARE(WNCircleViewConst::gestureOneSaveKey(), kOne);
+        QCOMPARE(WNCircleViewConst::gestureFinalSaveKey(), kFinal);
+        WNCircleViewConst::saveGesture(QString("14789"), kFinal);
         QCOMPARE(SessionStore::gestureFinal(), std::optional<QString>("14789"));
         // Written through at once: a second store on the same file sees it.
         UserDefaults::standard().open(UserDefaults::standard().filePath());
-        QCOMPARE(stored(final()), std::optional<QString>("14789"));
-        WNCircleViewConst::saveGesture(std::nullopt, final());
-        QVERIFY(!stored(final()));
-        QVERIFY(!UserDefaults::standard().toJson().contains(final()));
-        QCOMPARE(one(), QString("gestureOneSaveKey"));
-        QCOMPARE(final(), QString("gestureFinalSaveKey"));
+        QCOMPARE(stored(kFinal), std::optional<QString>("14789"));
+        WNCircleViewConst::saveGesture(std::nullopt, kFinal);
+        QVERIFY(!stored(kFinal));
+        QVERIFY(!UserDefaults::standard().toJson().contains(kFinal));
     }
 
 private:
