@@ -276,7 +276,7 @@ void GesturePad::errorToDisplay()
         gestureEndResetMembers();
         return;
     }
-    QTimer::singleShot(kErrorDisplayMs, this, [this]() {
+    QTimer::singleShot(m_errorDisplayMs, this, [this]() {
         gestureEndResetMembers();
         emit errorDisplayFinished();
     });

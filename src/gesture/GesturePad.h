@@ -37,6 +37,8 @@ public:
     // The flag goes to the circles there are at the time of the call; the pad keeps none.
     bool arrow() const { return m_arrow; }
     void setArrow(bool arrow);
+    // How long a mistake stays red: a second unless a test shortens it.
+    void setErrorDisplayInterval(int milliseconds) { m_errorDisplayMs = milliseconds; }
 
     // A weak reference: a delegate that is a QObject and has gone is not called.
     CircleViewDelegate *delegate() const;
@@ -106,4 +108,5 @@ private:
     bool m_hasClean = false;
     bool m_drawing = false;
     QMutex m_resetLock;
+    int m_errorDisplayMs = kErrorDisplayMs;
 };

@@ -65,10 +65,14 @@ private slots:
         view.resize(100, 60);
         ImageLoader::shared()->clearMemoryCache();
         const QUrl missing(MediaUrl::forRelaPath("no/such/picture.png"));
-        ImageLoader::shared()->loadInto(&view, QUrl(MediaUrl::forRelaPath(m_imagePath)));
-        ImageLoader::shared()->loadInto(&view,
-                                        missing); // the view is reused before the first arrives
-        QTest::qWait(300);
+        const QUrl picture(MediaUrl::forRelaPath(m_imagePath));
+        ImageLoader::shared()->loadInto(&view, picture);
+        ImageLoader::shared()->loadInto(&view, missing); // reused before the first arrives
+        // Once both downloads have answered, the view's own answers have come too.
+        int answers = 0;
+        for (const QUrl &url : {picture, missing})
+            ImageLoader::shared()->load(url, this, [&answers](const QImage &) { ++answers; });
+        QTRY_COMPARE(answers, 2);
         QVERIFY(view.pixmap().isNull());
     }
 
