@@ -2,7 +2,9 @@
 
 #include "AuthScreens.h"
 #include "GestureScreens.h"
+#include "HoldingsScreens.h"
 #include "MessageScreens.h"
+#include "PointsScreens.h"
 #include "ProductScreens.h"
 #include "ShellScreens.h"
 
@@ -12,5 +14,7 @@ void registerClientScreens()
     registerAuthScreens();
     registerGestureScreens();
     registerProductScreens();
+    registerHoldingsScreens();
+    registerPointsScreens();
     registerMessageScreens();
 }

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the holdings screens for opening by class name.
+void registerHoldingsScreens();

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the points screens for opening by class name.
+void registerPointsScreens();
