@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMetaObject>
 #include <QString>
+#include <QVariantList>
 
 // Fills record types (Q_GADGETs whose properties are named like the answer's keys) from
 // JSON objects, so adding a record type never means writing a mapping function.
@@ -38,6 +39,20 @@ template <class T> QList<T> mapAll(const QJsonArray &records)
 template <class T> QJsonObject toJson(const T &value)
 {
     return toJson(&value, T::staticMetaObject);
+}
+
+// Lets a property holding a list of records be set from a JSON array, as the automation
+// driver's `open` does; registering twice is harmless.
+template <class T> void registerListConversion()
+{
+    if (QMetaType::hasRegisteredConverterFunction<QVariantList, QList<T>>())
+        return;
+    QMetaType::registerConverter<QVariantList, QList<T>>([](const QVariantList &list) {
+        QList<T> records;
+        for (const QVariant &record : list)
+            records.append(map<T>(QJsonObject::fromVariantMap(record.toMap())));
+        return records;
+    });
 }
 
 } // namespace RecordMapper

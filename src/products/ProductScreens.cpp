@@ -16,23 +16,6 @@
 #include "TrustHistoryViewController.h"
 #include "TrustViewController.h"
 
-namespace {
-
-// The history's records can be given by name too: a JSON array of net-value records.
-void registerNetValueListConversion()
-{
-    QMetaType::registerConverter<QVariantList, QList<NetProductModel>>(
-        [](const QVariantList &list) {
-            QList<NetProductModel> records;
-            for (const QVariant &record : list)
-                records.append(RecordMapper::map<NetProductModel>(
-                    QJsonObject::fromVariantMap(record.toMap())));
-            return records;
-        });
-}
-
-} // namespace
-
 void registerProductScreens()
 {
     auto &registry = ScreenRegistry::instance();
@@ -60,6 +43,6 @@ void registerProductScreens()
                  [] { return new QZTrustDetailViewController; });
     registry.add(QStringLiteral("TrustHistoryViewController"),
                  [] { return new TrustHistoryViewController; });
-    if (!QMetaType::hasRegisteredConverterFunction<QVariantList, QList<NetProductModel>>())
-        registerNetValueListConversion();
+    // The history's records can be given by name too: a JSON array of net-value records.
+    RecordMapper::registerListConversion<NetProductModel>();
 }
