@@ -4,7 +4,6 @@
 #include "TextValue.h"
 
 #include <QRegularExpression>
-#include <cmath>
 
 namespace NewsTexts {
 namespace {
@@ -22,20 +21,12 @@ QString narrowedTag(QString tag, int maxWidth)
     static const QRegularExpression width = attribute("width");
     static const QRegularExpression height = attribute("height");
     const QRegularExpressionMatch w = width.match(tag);
-    if (!w.hasMatch())
-        return tag; // no width given: the web view fits the picture itself
-    const double given = w.captured(3).toDouble();
-    if (given <= maxWidth)
+    if (!w.hasMatch() || w.captured(3).toDouble() <= maxWidth)
         return tag;
-    const double scale = maxWidth / given;
-    const QRegularExpressionMatch h = height.match(tag);
-    if (h.hasMatch()) {
-        const long scaled = std::lround(h.captured(3).toDouble() * scale);
-        tag.replace(h.capturedStart(3), h.capturedLength(3), QString::number(scaled));
-    }
-    // The height comes first when it stands before the width; the width's place is read again.
-    const QRegularExpressionMatch again = width.match(tag);
-    return tag.replace(again.capturedStart(3), again.capturedLength(3), QString::number(maxWidth));
+    // Without a size of its own the picture is fitted by the web view: never wider than the
+    // maximum, nor than the view on a narrow phone, its proportions kept.
+    tag.remove(width);
+    return tag.remove(height);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ QString listDate(const QString &begin_time);
 // "来源:%@".
 QString sourceText(const QString &source);
 // The article's ResizeImages: every picture whose width attribute is larger than maxWidth
-// gets maxWidth, its height attribute scaled alike; the rest of the page is left as it is.
+// loses its width and height, so the web view fits it (at most 320 points, and never wider
+// than the view); the rest of the page is left as it is.
 QString resizeImages(const QString &html, int maxWidth = kMaxImageWidth);
 
 } // namespace NewsTexts

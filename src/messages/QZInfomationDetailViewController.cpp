@@ -36,6 +36,9 @@ void QZInfomationDetailViewController::initNav()
 
 void QZInfomationDetailViewController::initUI()
 {
+    QPalette white = palette(); // an article reads as one white page
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
     if (!isFromMessages())
         showArticle(m_model, MediaUrl::absoluteHtml(m_model.content));
 }

@@ -54,6 +54,13 @@ void QZInformationViewController::initNav()
 void QZInformationViewController::initUI()
 {
     TableView *table = m_ui->tableView;
+    // The list exists before the table first asks for its rows.
+    m_articles = std::make_unique<PagedList<QZInformationModel>>(
+        this, table,
+        PagedQuery{FunctionCode::News,
+                   {{QStringLiteral("system_type"), QStringLiteral("3")},
+                    {QStringLiteral("status"), QStringLiteral("1")}},
+                   {{QStringLiteral("begin_time"), QStringLiteral("desc")}}});
     table->setDataSource(this);
     table->setDelegate(this);
     table->setStyle(TableView::Style::Grouped); // the grey background
@@ -63,12 +70,6 @@ void QZInformationViewController::initUI()
     table->setSeparatorsVisible(false);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_articles = std::make_unique<PagedList<QZInformationModel>>(
-        this, table,
-        PagedQuery{FunctionCode::News,
-                   {{QStringLiteral("system_type"), QStringLiteral("3")},
-                    {QStringLiteral("status"), QStringLiteral("1")}},
-                   {{QStringLiteral("begin_time"), QStringLiteral("desc")}}});
     loadStaticPages();
     showSegment(m_segment->selectedIndex());
 }

@@ -36,14 +36,7 @@ void QZMessageViewController::initNav()
 void QZMessageViewController::initUI()
 {
     TableView *table = m_ui->tableView;
-    table->setDataSource(this);
-    table->setDelegate(this);
-    table->setStyle(TableView::Style::Grouped); // the grey background
-    table->setSectionHeaderHeight(0);
-    table->setRowHeight(kRowHeight);
-    table->setSeparatorsVisible(false);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
+    // The list exists before the table first asks for its rows.
     const QZLoginModel &customer = SessionStore::currentCustomer();
     m_messages = std::make_unique<PagedList<QZMessageModel>>(
         this, table,
@@ -54,6 +47,13 @@ void QZMessageViewController::initUI()
                     {QStringLiteral("include_product_message"), QStringLiteral("true")},
                     {QStringLiteral("system_type"), QStringLiteral("3")}},
                    {{QStringLiteral("send_time"), QStringLiteral("desc")}}});
+    table->setDataSource(this);
+    table->setDelegate(this);
+    table->setStyle(TableView::Style::Grouped); // the grey background
+    table->setSectionHeaderHeight(0);
+    table->setRowHeight(kRowHeight);
+    table->setSeparatorsVisible(false);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void QZMessageViewController::viewWillAppear(bool animated)

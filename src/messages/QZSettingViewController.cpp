@@ -41,7 +41,6 @@ void QZSettingViewController::initUI()
     table->setDelegate(this);
     table->setStyle(TableView::Style::Grouped);
     table->setSectionHeaderHeight(kHeaderHeight);
-    table->setSectionFooterHeight(0);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
@@ -98,6 +97,11 @@ QList<SettingRow> QZSettingViewController::rowsOf(int section) const
 int QZSettingViewController::numberOfSectionsInTableView(TableView *)
 {
     return 2;
+}
+
+int QZSettingViewController::heightForFooterInSection(TableView *, int)
+{
+    return 0; // the sections stand apart by their headers only
 }
 
 int QZSettingViewController::numberOfRowsInSection(TableView *, int section)

@@ -41,6 +41,7 @@ private:
 
     int numberOfSectionsInTableView(TableView *tableView) override;
     int numberOfRowsInSection(TableView *tableView, int section) override;
+    int heightForFooterInSection(TableView *tableView, int section) override;
     TableViewCell *cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath) override;
     void didSelectRowAtIndexPath(TableView *tableView, const IndexPath &indexPath) override;
 

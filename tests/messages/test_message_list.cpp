@@ -392,9 +392,8 @@ private slots:
             fromMessage
                 ? m_phone->gateway().internalMediaBaseUrl().toString() + "/ump/upload/user/1/news/"
                 : m_phone->gateway().mediaBaseUrl().toString() + "/upload/user/1/news/";
-        QVERIFY2(
-            html.contains(QString("<img src=\"%1news-%2.png\" width=\"320\"").arg(picture, id)),
-            qPrintable(html));
+        QVERIFY2(html.contains(QString("<img src=\"%1news-%2.png\"/>").arg(picture, id)),
+                 qPrintable(html));
 
         QSignalSpy posted(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
         article->LeftNavigationButtonClick();
