@@ -8,6 +8,7 @@
 #include "NavigationItem.h"
 #include "NetworkActivityIndicator.h"
 #include "NotificationCenter.h"
+#include "PhoneWindow.h"
 #include "QZInfomationDetailViewController.h"
 #include "QZInformationViewController.h"
 #include "QZMessageViewController.h"
@@ -311,6 +312,19 @@ private slots:
         QCOMPARE(offsets(sent), (QStringList{"0", "10", "20", "27"}));
         QCOMPARE(sent.first().params, (QJsonObject{{"system_type", "3"}, {"status", "1"}}));
         QCOMPARE(sent.last().paramsExt, paging("27", "begin_time"));
+    }
+
+    // The tab bar shows its roots before they load, so the list is asked for rows at once.
+    void newsLoadsAsAShownTabRoot()
+    {
+        QString error;
+        std::unique_ptr<ViewController> news(
+            ScreenRegistry::instance().create("QZInformationViewController", {}, &error));
+        QVERIFY2(news, qPrintable(error));
+        news->resize(m_phone->window()->size());
+        news->show();
+        news->loadViewIfNeeded();
+        QTRY_COMPARE(rows(news.get()), 10);
     }
 
     void segmentsSwitchWithoutReloading()
