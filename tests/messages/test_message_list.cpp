@@ -415,9 +415,19 @@ private slots:
                  fromMessage ? QStringList() : QStringList{Notification::Appearance});
     }
 
-    void messagesBackPostsAppearance()
+    // Opened by name as the account overview does, its purchased products handed over.
+    void messagesOpenedByNameAndBackPostsAppearance()
     {
-        auto *messages = m_phone->push(new QZMessageViewController);
+        QString error;
+        auto *messages = qobject_cast<QZMessageViewController *>(ScreenRegistry::instance().create(
+            "QZMessageViewController",
+            {{"productsArray",
+              QJsonArray{QJsonObject{{"cpmc", "澄岚·稳盈1号"}, {"htje", 1000000}}}}},
+            &error));
+        QVERIFY2(messages, qPrintable(error));
+        QCOMPARE(messages->productsArray().size(), 1);
+        QCOMPARE(messages->productsArray().first().htje, QString("1000000"));
+        m_phone->push(messages);
         QSignalSpy posted(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
         QTest::mouseClick(qobject_cast<QPushButton *>(messages->navigationItem()->leftWidget()),
                           Qt::LeftButton);
