@@ -53,9 +53,12 @@ void TableView::setStyle(Style style)
     m_style = style;
     viewport()->setAutoFillBackground(true);
     QPalette p = viewport()->palette();
-    p.setColor(QPalette::Window,
-               style == Style::Grouped ? UiColor::background() : QColor(Qt::white));
+    const QColor ground = style == Style::Grouped ? UiColor::background() : QColor(Qt::white);
+    p.setColor(QPalette::Window, ground);
     viewport()->setPalette(p);
+    // Under the application's style sheet a palette alone does not reach the viewport.
+    viewport()->setStyleSheet(
+        QStringLiteral("#qt_scrollarea_viewport { background: %1; }").arg(ground.name()));
 }
 
 void TableView::setRowHeight(int height)
