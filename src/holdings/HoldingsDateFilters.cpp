@@ -5,6 +5,16 @@ namespace {
 
 const QString kNoPurchases = QStringLiteral("您没有相关时间段的购买记录！");
 
+template <class Record, class Dates>
+QList<DateFilterEntry> entriesOf(const QList<Record> &records, Dates dates)
+{
+    QList<DateFilterEntry> entries;
+    entries.reserve(records.size());
+    for (const Record &record : records)
+        entries.append(dates(record));
+    return entries;
+}
+
 } // namespace
 
 DateFilterRule boughtRule()
@@ -14,10 +24,9 @@ DateFilterRule boughtRule()
 
 QList<DateFilterEntry> boughtEntries(const QList<UserMoneyModel> &contracts)
 {
-    QList<DateFilterEntry> entries;
-    for (const UserMoneyModel &c : contracts)
-        entries.append({c.syqksrq, c.syqksrq, c.ksrq});
-    return entries;
+    return entriesOf(contracts, [](const UserMoneyModel &c) -> DateFilterEntry {
+        return {c.syqksrq, c.syqksrq, c.ksrq};
+    });
 }
 
 DateFilterRule tradeRule()
@@ -27,10 +36,9 @@ DateFilterRule tradeRule()
 
 QList<DateFilterEntry> tradeEntries(const QList<UserMoneyModel> &contracts)
 {
-    QList<DateFilterEntry> entries;
-    for (const UserMoneyModel &c : contracts)
-        entries.append({c.ksrq, c.ksrq, c.ksrq});
-    return entries;
+    return entriesOf(contracts, [](const UserMoneyModel &c) -> DateFilterEntry {
+        return {c.ksrq, c.ksrq, c.ksrq};
+    });
 }
 
 DateFilterRule profitRule()
@@ -40,10 +48,9 @@ DateFilterRule profitRule()
 
 QList<DateFilterEntry> profitEntries(const QList<ReturnDetailsModel> &incomes)
 {
-    QList<DateFilterEntry> entries;
-    for (const ReturnDetailsModel &i : incomes)
-        entries.append({i.fprq, i.ksrq, i.fprq});
-    return entries;
+    return entriesOf(incomes, [](const ReturnDetailsModel &i) -> DateFilterEntry {
+        return {i.fprq, i.ksrq, i.fprq};
+    });
 }
 
 DateFilterRule specialRule()
@@ -53,10 +60,9 @@ DateFilterRule specialRule()
 
 QList<DateFilterEntry> specialEntries(const QList<SpecialTradeModel> &trades)
 {
-    QList<DateFilterEntry> entries;
-    for (const SpecialTradeModel &t : trades)
-        entries.append({t.sxrq, t.sxrq, t.sxrq});
-    return entries;
+    return entriesOf(trades, [](const SpecialTradeModel &t) -> DateFilterEntry {
+        return {t.sxrq, t.sxrq, t.sxrq};
+    });
 }
 
 } // namespace HoldingsDateFilters

@@ -33,13 +33,18 @@ bool isPaidBack(const UserMoneyModel &contract)
     return TextValue::doubleValue(contract.htyxje) == 0;
 }
 
-QList<Row> boughtDetailRows(const UserMoneyModel &contract)
+QList<Section> boughtDetailSections(const UserMoneyModel &contract)
 {
     return {
-        {QStringLiteral("产品名称"), contract.cpqc},
-        {QStringLiteral("受益权名称"), contract.syqmc},
-        {QStringLiteral("发行规模"), roundedTenThousands(contract.ipomaxsize)},
-        {QStringLiteral("存续期限"), contract.xtqx},
+        {QStringLiteral("基本信息"),
+         {{QStringLiteral("产品名称"), contract.cpqc},
+          {QStringLiteral("受益权名称"), contract.syqmc},
+          {QStringLiteral("发行规模"), roundedTenThousands(contract.ipomaxsize)},
+          {QStringLiteral("存续期限"), contract.xtqx}}},
+        {QStringLiteral("合同信息"), {}},
+        {QStringLiteral("特殊交易"), {}},
+        {QStringLiteral("收益信息"), {}},
+        {QStringLiteral("更多信息"), {}},
     };
 }
 

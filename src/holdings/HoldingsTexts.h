@@ -12,6 +12,13 @@ namespace HoldingsTexts {
 
 using Row = QPair<QString, QString>; // caption, value
 
+// A titled group of rows of a detail.
+struct Section
+{
+    QString title;
+    QList<Row> rows;
+};
+
 // The kinds of special transaction (`jylx`).
 inline const QString kTransfer = QStringLiteral("转让");
 inline const QString kRedemption = QStringLiteral("赎回");
@@ -26,8 +33,8 @@ QString boughtDate(const QString &syqksrq);
 QString truncatedTenThousands(const QString &yuan);
 // A contract whose valid amount is 0 no longer holds money; its name is grey.
 bool isPaidBack(const UserMoneyModel &contract);
-// The first section of the bought product's detail.
-QList<Row> boughtDetailRows(const UserMoneyModel &contract);
+// The bought product's detail: five sections, of which only the basic information has rows.
+QList<Section> boughtDetailSections(const UserMoneyModel &contract);
 
 // Trade list: the right's name, or the product's when the right has none; the valid
 // amount as "金额：%ld万元".

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "RootViewController.h"
-#include "TableView.h"
+#include "SectionedDetailScreen.h"
 #include "UserMoneyModel.h"
 
 #include <QStringList>
@@ -13,9 +12,7 @@ class QZBoughtDetailViewController;
 // "产品详情" of a bought product: the contract's figures, its basic information that folds
 // away, and the headers that lead to the contract, its special transactions, its income
 // and the product's announcements.
-class QZBoughtDetailViewController final : public RootViewController,
-                                           private TableViewDataSource,
-                                           private TableViewDelegate
+class QZBoughtDetailViewController final : public SectionedDetailScreen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QZBoughtDetailViewController)
@@ -30,24 +27,14 @@ public:
     // Per section, "1" expanded or "0" collapsed.
     const QStringList &stateArray() const { return m_stateArray; }
 
-    void LeftNavigationButtonClick() override;
-
 private:
-    void initNav() override;
     void initUI() override;
     void initData() override;
+    bool isExpanded(int section) const override;
+    void prepareHeader(SectionHeaderButton *header, int section) override;
     void sectionTouched(int section);
-
-    int numberOfSectionsInTableView(TableView *tableView) override;
-    int numberOfRowsInSection(TableView *tableView, int section) override;
-    TableViewCell *cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath) override;
-    int heightForHeaderInSection(TableView *tableView, int section) override;
-    int heightForFooterInSection(TableView *tableView, int section) override;
-    QWidget *viewForHeaderInSection(TableView *tableView, int section) override;
 
     Ui::QZBoughtDetailViewController *m_ui;
     UserMoneyModel m_htModel;
-    QStringList m_sectionArray;
     QStringList m_stateArray;
-    QList<QPair<QString, QString>> m_valueArray; // the first section's rows
 };

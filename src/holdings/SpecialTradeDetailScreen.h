@@ -1,9 +1,8 @@
 #pragma once
 
-#include "RootViewController.h"
+#include "SectionedDetailScreen.h"
 #include "SpecialTradeModel.h"
 #include "SpecialTradeTexts.h"
-#include "TableView.h"
 #include "UserMoneyModel.h"
 
 namespace Ui {
@@ -11,10 +10,8 @@ class SpecialTradeDetailScreen;
 }
 
 // What the transfer and the redemption details share: one special transaction of a
-// contract as a grouped list of sections, each row a name and its value.
-class SpecialTradeDetailScreen : public RootViewController,
-                                 private TableViewDataSource,
-                                 private TableViewDelegate
+// contract, its sections on a grouped list.
+class SpecialTradeDetailScreen : public SectionedDetailScreen
 {
     Q_OBJECT
     Q_PROPERTY(UserMoneyModel htModel READ htModel WRITE setHtModel)
@@ -28,27 +25,15 @@ public:
     SpecialTradeModel stModel() const { return m_stModel; }
     void setStModel(const SpecialTradeModel &model) { m_stModel = model; }
 
-    void LeftNavigationButtonClick() override;
-
 protected:
     SpecialTradeDetailScreen(const QString &title, QWidget *parent);
     virtual QList<SpecialTradeTexts::Section> sections() const = 0;
 
 private:
-    void initNav() override;
     void initUI() override;
     void initData() override;
 
-    int numberOfSectionsInTableView(TableView *tableView) override;
-    int numberOfRowsInSection(TableView *tableView, int section) override;
-    TableViewCell *cellForRowAtIndexPath(TableView *tableView, const IndexPath &indexPath) override;
-    int heightForHeaderInSection(TableView *tableView, int section) override;
-    int heightForFooterInSection(TableView *tableView, int section) override;
-    QWidget *viewForHeaderInSection(TableView *tableView, int section) override;
-
     Ui::SpecialTradeDetailScreen *m_ui;
-    QString m_title;
     UserMoneyModel m_htModel;
     SpecialTradeModel m_stModel;
-    QList<SpecialTradeTexts::Section> m_sections;
 };

@@ -10,11 +10,7 @@
 // The transfer and redemption details: codes turned into texts, and their sections.
 namespace SpecialTradeTexts {
 
-struct Section
-{
-    QString title;
-    QList<HoldingsTexts::Row> rows;
-};
+using HoldingsTexts::Section;
 
 // Document type code → name; any other code shows nothing.
 QString documentType(const QString &code);
