@@ -31,10 +31,8 @@ public:
 signals:
     void rowsChanged();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void confirm();
     void choosePreset(DateFilter::Preset preset);
     void openPicker(bool start);

@@ -39,7 +39,6 @@ void QZAppointmentedViewController::initNav()
 void QZAppointmentedViewController::initUI()
 {
     HoldingsListStyle::apply(m_ui->tableView, this, this, kRowHeight);
-    m_ui->tableView->setTableFooterView(new QWidget);
     PagedQuery query{FunctionCode::Bookings,
                      {{QStringLiteral("khbh"), SessionStore::currentCustomer().khbh}},
                      {{QStringLiteral("yyzt_sort"), QStringLiteral("asc")},

@@ -17,10 +17,8 @@ public:
     // "ico_listup" while expanded, "ico_listdown" while collapsed.
     void showArrow(bool expanded);
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
+    void resizeEvent(QResizeEvent *event) override;
     void placeChildren();
 
     QLabel *m_line;
