@@ -26,6 +26,11 @@ qreal infoCircleSide(qreal screenWidth)
     return screenWidth * 10 / kDesignWidth;
 }
 
+qreal infoViewSide(qreal screenWidth)
+{
+    return screenWidth * 36 / kDesignWidth;
+}
+
 qreal infoSpacing(qreal viewWidth, qreal screenWidth)
 {
     return (viewWidth * screenWidth / kDesignWidth - 3 * infoCircleSide(screenWidth)) / 3;

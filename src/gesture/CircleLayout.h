@@ -16,6 +16,9 @@ qreal padCircleSide(qreal screenWidth);
 qreal padSpacing(qreal padWidth, qreal screenWidth);
 
 qreal infoCircleSide(qreal screenWidth);
+// The preview's side: 36 points on the 320-point design, growing with the screen as its
+// circles do, so that they never spill out of it.
+qreal infoViewSide(qreal screenWidth);
 qreal infoSpacing(qreal viewWidth, qreal screenWidth);
 
 QRectF circleFrame(int index, qreal side, qreal spacing);

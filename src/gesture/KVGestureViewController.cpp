@@ -3,6 +3,7 @@
 #include "ui_KVGestureViewController.h"
 
 #include "BaseNavigationViewController.h"
+#include "CircleLayout.h"
 #include "Constant.h"
 #include "Formatting.h"
 #include "GesturePad.h"
@@ -172,7 +173,8 @@ void KVGestureViewController::layoutContent()
     m_ui->msgLabel->setGeometry(label.translated(0, -int(top)));
     if (isSetMode()) {
         const QPointF infoCentre(w / 2, label.top() - 18 - 10);
-        m_ui->infoView->setGeometry(centredRect(QSizeF(36, 36), toView(infoCentre)));
+        const qreal side = CircleLayout::infoViewSide(w);
+        m_ui->infoView->setGeometry(centredRect(QSizeF(side, side), toView(infoCentre)));
     } else if (isLoginMode()) {
         layoutLoginContent(w, h, top);
     }

@@ -24,7 +24,8 @@ void WNCircleInfoView::layoutSubviews()
 {
     const qreal screenWidth = MainScreen::size(this).width();
     const qreal side = CircleLayout::infoCircleSide(screenWidth);
-    const qreal spacing = CircleLayout::infoSpacing(width(), screenWidth);
+    // The circles and their gaps fill the preview, however large the screen makes it.
+    const qreal spacing = (width() - 3 * side) / 3;
     for (int i = 0; i < m_circles.size(); ++i) {
         m_circles[i]->setTag(i + 1);
         m_circles[i]->setGeometry(CircleLayout::circleFrame(i, side, spacing).toRect());
