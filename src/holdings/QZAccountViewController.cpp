@@ -8,6 +8,7 @@
 #include "Constant.h"
 #include "FunctionCodes.h"
 #include "JfwjsViewController.h"
+#include "KineticScrolling.h"
 #include "MessageNumModel.h"
 #include "NavigationItem.h"
 #include "NotificationCenter.h"
@@ -142,6 +143,7 @@ void QZAccountViewController::initUI()
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setEnabled(true);
     m_ui->formView->numberTextField()->setMaxLength(SignInForm::kNumberMaxLength);
+    KineticScrolling::enable(m_ui->loginView);
 }
 
 void QZAccountViewController::viewWillAppear(bool)

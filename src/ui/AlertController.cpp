@@ -1,5 +1,7 @@
 #include "AlertController.h"
 
+#include "KineticScrolling.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,6 +66,8 @@ QLabel *makeLabel(const QString &text, int pixelSize, bool bold, const QString &
     auto *label = new QLabel(text);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
+    // A number in an alert (the hotline) can be selected and copied.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont f = label->font();
     f.setPixelSize(pixelSize);
     f.setBold(bold);
@@ -210,6 +214,7 @@ void AlertController::build()
         for (int index : order)
             buttonColumn->addWidget(makeButton(index, buttons));
         m_sheetButtons->setWidget(buttons);
+        KineticScrolling::enable(m_sheetButtons);
         column->addWidget(m_sheetButtons);
         if (cancelIndex >= 0) {
             m_cancelPanel = makePanel(this);

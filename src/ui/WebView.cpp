@@ -1,6 +1,11 @@
 #include "WebView.h"
 
 #include "ImageLoader.h"
+#include "KineticScrolling.h"
+
+#include <QGestureEvent>
+#include <QWheelEvent>
+#include <cmath>
 
 #include <QFile>
 #include <QNetworkAccessManager>
@@ -81,7 +86,48 @@ WebView::WebView(QWidget *parent)
     m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     addWidget(m_browser);
     addWidget(m_pdfView);
+    m_pdfView->viewport()->installEventFilter(this);
+    m_pdfView->viewport()->grabGesture(Qt::PinchGesture);
+    KineticScrolling::enable(m_browser);
+    KineticScrolling::enable(m_pdfView);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &WebView::followLink);
+}
+
+void WebView::zoomPdf(qreal factor)
+{
+    if (m_pdf->pageCount() == 0)
+        return;
+    m_pdfZoom = std::clamp(m_pdfZoom * factor, 0.5, 4.0);
+    if (qFuzzyCompare(m_pdfZoom, 1.0)) {
+        m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+        return;
+    }
+    // The factor that fits the width, as the view works it out, times the customer's zoom.
+    const QMargins margins = m_pdfView->documentMargins();
+    const qreal available = m_pdfView->viewport()->width() - margins.left() - margins.right();
+    const qreal pageWidth = m_pdf->pagePointSize(0).width() * m_pdfView->logicalDpiX() / 72.0;
+    m_pdfView->setZoomMode(QPdfView::ZoomMode::Custom);
+    m_pdfView->setZoomFactor(available / pageWidth * m_pdfZoom);
+}
+
+bool WebView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pdfView->viewport()) {
+        if (event->type() == QEvent::Wheel) {
+            auto *wheel = static_cast<QWheelEvent *>(event);
+            if (wheel->modifiers() & Qt::ControlModifier) {
+                zoomPdf(std::pow(1.15, wheel->angleDelta().y() / 120.0));
+                return true;
+            }
+        } else if (event->type() == QEvent::Gesture) {
+            auto *gestures = static_cast<QGestureEvent *>(event);
+            if (auto *pinch = static_cast<QPinchGesture *>(gestures->gesture(Qt::PinchGesture))) {
+                zoomPdf(pinch->scaleFactor());
+                return true;
+            }
+        }
+    }
+    return QStackedWidget::eventFilter(watched, event);
 }
 
 void WebView::showHtml(const QString &html, const QUrl &baseUrl, bool remember)
@@ -152,6 +198,8 @@ void WebView::loadRequest(const QUrl &url)
 void WebView::loadPdfFile(const QString &path)
 {
     m_pdf->close();
+    m_pdfZoom = 1.0;
+    m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     const bool ok = m_pdf->load(path) == QPdfDocument::Error::None;
     setCurrentWidget(m_pdfView);
     emit loadFinished(ok);

@@ -39,6 +39,10 @@ public:
     QString plainText() const;
     bool isShowingPdf() const;
     int pdfPageCount() const;
+    // How large a document is shown against its page fitting the width (1.0).
+    qreal pdfZoom() const { return m_pdfZoom; }
+    // Ctrl + wheel and a pinch zoom a document between half and four times the width.
+    void zoomPdf(qreal factor);
 
     static constexpr int kMaxImageWidth = 320;
     static constexpr qint64 kMaxPageBytes = 4 * 1024 * 1024;
@@ -46,6 +50,9 @@ public:
 
 signals:
     void loadFinished(bool ok);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void followLink(const QUrl &url);
@@ -62,4 +69,5 @@ private:
     QPdfDocument *m_pdf;
     std::function<bool(const QUrl &)> m_linkHandler;
     QList<Page> m_history;
+    qreal m_pdfZoom = 1.0;
 };

@@ -6,7 +6,10 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QApplication>
+#include <QPdfView>
 #include <QPdfWriter>
+#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +132,15 @@ private slots:
         QCOMPARE(finished.at(0).at(0).toBool(), true);
         QVERIFY(web.isShowingPdf());
         QCOMPARE(web.pdfPageCount(), 2);
+        // Ctrl + wheel zooms in from the page fitting the width, within bounds.
+        web.resize(320, 480);
+        QWidget *pages = web.findChild<QPdfView *>()->viewport();
+        QWheelEvent wheel(QPointF(50, 50), pages->mapToGlobal(QPointF(50, 50)), {},
+                          QPoint(0, 120 * 20), Qt::NoButton, Qt::ControlModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pages, &wheel);
+        QCOMPARE(web.pdfZoom(), 4.0);
+        QCOMPARE(web.findChild<QPdfView *>()->zoomMode(), QPdfView::ZoomMode::Custom);
 
         web.loadPdfFile(dir.filePath("missing.pdf"));
         QCOMPARE(finished.last().at(0).toBool(), false);
