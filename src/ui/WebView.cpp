@@ -2,6 +2,7 @@
 
 #include "ImageLoader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -10,6 +11,8 @@
 #include <QPointer>
 #include <QTextBrowser>
 #include <QTimer>
+
+#include <cmath>
 
 // A text browser whose remote pictures come from the image loader; each picture is
 // added to the document when it arrives.
@@ -82,6 +85,9 @@ WebView::WebView(QWidget *parent)
     addWidget(m_browser);
     addWidget(m_pdfView);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &WebView::followLink);
+    connect(m_browser->document()->documentLayout(),
+            &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            [this]() { emit contentHeightChanged(contentHeight()); });
 }
 
 void WebView::showHtml(const QString &html, const QUrl &baseUrl, bool remember)
@@ -191,6 +197,18 @@ QString WebView::html() const
 QString WebView::plainText() const
 {
     return m_browser->toPlainText();
+}
+
+int WebView::contentHeight() const
+{
+    return int(std::ceil(m_browser->document()->size().height())) + 2 * m_browser->frameWidth();
+}
+
+void WebView::setScrollEnabled(bool enabled)
+{
+    const Qt::ScrollBarPolicy policy = enabled ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    m_browser->setVerticalScrollBarPolicy(policy);
+    m_browser->setHorizontalScrollBarPolicy(policy);
 }
 
 bool WebView::isShowingPdf() const
