@@ -15,6 +15,7 @@ CollectionView::CollectionView(QWidget *parent) : QAbstractScrollArea(parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAutoFillBackground(true);
+    viewport()->setBackgroundRole(QPalette::Window); // a scroll area paints its Base otherwise
     QPalette p = viewport()->palette();
     p.setColor(QPalette::Window, UiColor::background());
     viewport()->setPalette(p);
