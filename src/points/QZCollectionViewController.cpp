@@ -128,7 +128,9 @@ void QZCollectionViewController::showSegment(int index)
     const bool points = index == 0;
     m_ui->collectionView->setVisible(points);
     m_ui->rightTableView->setVisible(!points);
-    if (QWidget *leftButton = navigationItem()->rightWidget())
+    // Before the bar has taken the button, showing it would make it a window of its own.
+    QWidget *leftButton = navigationItem()->rightWidget();
+    if (leftButton && leftButton->parentWidget())
         leftButton->setVisible(points);
 }
 
