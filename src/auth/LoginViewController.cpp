@@ -30,7 +30,8 @@ void LoginViewController::initUI()
 {
     m_form = new SignInForm(this, m_ui->formView);
     m_form->prefill();
-    connect(m_ui->formView->loginButton(), &QPushButton::clicked, this, &LoginViewController::signIn);
+    connect(m_ui->formView->loginButton(), &QPushButton::clicked, this,
+            &LoginViewController::signIn);
     connect(m_ui->formView->registerButton(), &QPushButton::clicked, this, [this]() {
         pushScreenNamed(QStringLiteral("QZRegister1ViewController"),
                         {{QStringLiteral("belongto"), QStringLiteral("登录")}});

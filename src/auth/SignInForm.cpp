@@ -6,9 +6,9 @@
 #include "RootViewController.h"
 #include "SignInFormView.h"
 
-#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 SignInForm::SignInForm(RootViewController *screen, SignInFormView *view)
     : QObject(screen), m_screen(screen), m_typeLabel(view->typeLabel()),

@@ -41,6 +41,14 @@ template <class T> QJsonObject toJson(const T &value)
     return toJson(&value, T::staticMetaObject);
 }
 
+template <class T> QJsonArray toJsonArray(const QList<T> &values)
+{
+    QJsonArray out;
+    for (const T &value : values)
+        out.append(toJson(value));
+    return out;
+}
+
 // Lets a property holding a list of records be set from a JSON array, as the automation
 // driver's `open` does; registering twice is harmless.
 template <class T> void registerListConversion()

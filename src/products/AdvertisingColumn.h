@@ -19,8 +19,7 @@ class AdvertisingColumn final : public QWidget
 public:
     explicit AdvertisingColumn(QWidget *parent = nullptr);
 
-    void setArray(const QStringList &images, const QStringList &links,
-                  const QStringList &targets);
+    void setArray(const QStringList &images, const QStringList &links, const QStringList &targets);
     qint64 totalNum() const { return m_totalNum; }
     int currentPage() const;
 

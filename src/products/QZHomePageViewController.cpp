@@ -30,7 +30,7 @@ QPushButton *barButton(const QString &title, Qt::Alignment alignment)
         QStringLiteral("QPushButton { border: none; background: transparent; color: white;"
                        " font-size: 14px; text-align: %1; padding: 0 %2px 0 0; }")
             .arg(alignment & Qt::AlignRight ? QStringLiteral("right") : QStringLiteral("center"))
-            .arg(alignment & Qt::AlignRight ? 6 : 0));
+            .arg(alignment & Qt::AlignRight ? 2 : 0));
     return button;
 }
 
@@ -62,21 +62,29 @@ void QZHomePageViewController::setCarouselDelay(int milliseconds)
 
 void QZHomePageViewController::viewDidLoad()
 {
-    loginIn();
+    const bool openAccount = loginIn();
     initNav();
     initUI();
     initData();
     initDatajz();
-    if (SessionStore::passwordIsExist())
-        openGestureLock();
+    // The screens opened on loading go on top once the page itself is in place.
+    const bool openLock = SessionStore::passwordIsExist();
+    QMetaObject::invokeMethod(
+        this,
+        [this, openAccount, openLock]() {
+            if (openAccount)
+                pushScreenNamed(QStringLiteral("QZAccountViewController"));
+            if (openLock)
+                openGestureLock();
+        },
+        Qt::QueuedConnection);
 }
 
-void QZHomePageViewController::loginIn()
+bool QZHomePageViewController::loginIn()
 {
     SessionStore::removeLoginInStatus();
     const auto saved = SessionStore::savedSignIn();
-    if (!SessionStore::userDictionaryCustno().isEmpty() && (!saved || saved->type.isEmpty()))
-        pushScreenNamed(QStringLiteral("QZAccountViewController"));
+    return !SessionStore::userDictionaryCustno().isEmpty() && (!saved || saved->type.isEmpty());
 }
 
 void QZHomePageViewController::initNav()
@@ -139,8 +147,9 @@ void QZHomePageViewController::initDatajz()
 
 void QZHomePageViewController::openGestureLock()
 {
-    pushScreenNamed(QStringLiteral("KVGestureViewController"),
-                    {{QStringLiteral("IsLogin"), true}, {QStringLiteral("gesturePasswordType"), 0}});
+    pushScreenNamed(
+        QStringLiteral("KVGestureViewController"),
+        {{QStringLiteral("IsLogin"), true}, {QStringLiteral("gesturePasswordType"), 0}});
 }
 
 void QZHomePageViewController::viewWillAppear(bool)
@@ -232,9 +241,9 @@ void QZHomePageViewController::openCarouselEntry(const QString &link, const QStr
 {
     if (target == QLatin1String("1")) {
         if (!link.isEmpty())
-            pushScreenNamed(QStringLiteral("MessageDetailsViewController"),
-                            {{QStringLiteral("detailsUrl"), link},
-                             {QStringLiteral("urltarget_type"), target}});
+            pushScreenNamed(
+                QStringLiteral("MessageDetailsViewController"),
+                {{QStringLiteral("detailsUrl"), link}, {QStringLiteral("urltarget_type"), target}});
     } else if (target == QLatin1String("2")) {
         postNotification(Notification::Change1);
     } else if (target == QLatin1String("3")) {

@@ -42,7 +42,8 @@ protected:
     void initData() override;
 
 private:
-    void loginIn();
+    // Forgets "loginInStatus"; says whether the account screen is to open.
+    bool loginIn();
     void initDatajz();
     void openGestureLock();
     void refreshSignInButton();

@@ -3,6 +3,7 @@
 #include "NavigationItem.h"
 #include "UiColor.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -62,7 +63,9 @@ void NavigationBar::refresh()
             continue;
         if (w->parentWidget() != this)
             w->setParent(this);
-        w->show();
+        w->removeEventFilter(this);
+        w->installEventFilter(this);
+        w->setVisible(!m_item->widgetsHidden());
     }
     layoutItems();
 }
@@ -73,7 +76,10 @@ void NavigationBar::layoutItems()
     int rightWidth = 0;
     // A button's own size, bounded by the size it was fixed at.
     const auto sizeOf = [](const QWidget *w) {
-        return w->sizeHint().expandedTo(w->size()).boundedTo(w->maximumSize());
+        return w->sizeHint()
+            .expandedTo(w->size())
+            .boundedTo(w->maximumSize())
+            .expandedTo(w->minimumSize());
     };
     if (m_left) {
         const QSize s = sizeOf(m_left);
@@ -99,4 +105,13 @@ void NavigationBar::paintEvent(QPaintEvent *)
 void NavigationBar::resizeEvent(QResizeEvent *)
 {
     layoutItems();
+}
+
+bool NavigationBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // A bar button that changes its width (a longer title) keeps to its edge.
+    const bool resized = event->type() == QEvent::Resize || event->type() == QEvent::Show;
+    if (resized && (watched == m_left || watched == m_right))
+        layoutItems();
+    return QWidget::eventFilter(watched, event);
 }

@@ -23,3 +23,11 @@ void NavigationItem::setRightWidget(QWidget *widget)
     m_right = widget;
     emit changed();
 }
+
+void NavigationItem::setWidgetsHidden(bool hidden)
+{
+    if (m_widgetsHidden == hidden)
+        return;
+    m_widgetsHidden = hidden;
+    emit changed();
+}

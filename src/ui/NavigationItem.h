@@ -21,6 +21,9 @@ public:
     void setLeftWidget(QWidget *widget);
     QWidget *rightWidget() const { return m_right; }
     void setRightWidget(QWidget *widget);
+    // Keeps the slots' widgets but takes them off the bar, or puts them back.
+    void setWidgetsHidden(bool hidden);
+    bool widgetsHidden() const { return m_widgetsHidden; }
 
 signals:
     void changed();
@@ -29,4 +32,5 @@ private:
     QString m_title;
     QPointer<QWidget> m_left;
     QPointer<QWidget> m_right;
+    bool m_widgetsHidden = false;
 };

@@ -6,8 +6,8 @@
 #include "NavigationItem.h"
 #include "NotificationCenter.h"
 #include "ProgressHUD.h"
-#include "ScreenRegistry.h"
 #include "Request.h"
+#include "ScreenRegistry.h"
 #include "Toast.h"
 #include "UiColor.h"
 #include "UiImage.h"
@@ -72,7 +72,7 @@ void RootViewController::creatRightNavigationItem(const QString &image, const QS
 }
 
 ViewController *RootViewController::pushScreenNamed(const QString &className,
-                                                   const QJsonObject &properties)
+                                                    const QJsonObject &properties)
 {
     QString error;
     ViewController *screen = ScreenRegistry::instance().contains(className)

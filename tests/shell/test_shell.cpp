@@ -139,6 +139,9 @@ private slots:
         tabs->touchBtnAtIndex(3);
         tabs->touchBtnAtIndex(0);
         QCOMPARE(home->viewControllers().size(), 2);
+        // Back at the root the bar shows, whatever the screen posted on its way out.
+        home->popViewControllerAnimated(false);
+        QVERIFY(!tabs->isTabBarHidden());
     }
 
     void callButtonAsksThenDials()

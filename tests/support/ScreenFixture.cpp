@@ -37,6 +37,14 @@ RootViewController *ScreenFixture::topScreen() const
     return qobject_cast<RootViewController *>(m_nav->topViewController());
 }
 
+QStringList ScreenFixture::sentCodes() const
+{
+    QStringList codes;
+    for (const QList<QVariant> &request : m_requests)
+        codes.append(request.at(0).toString());
+    return codes;
+}
+
 QStringList ScreenFixture::toastTexts() const
 {
     QStringList texts;

@@ -45,6 +45,8 @@ public:
 
     // The requests of one function code sent so far, in order.
     QList<SentRequest> sent(const QString &code) const { return sentWith(m_requests, code); }
+    // The function codes of every request sent so far, in order.
+    QStringList sentCodes() const;
     // The texts of the toasts shown so far, and the duration of each.
     QStringList toastTexts() const;
     QList<double> toastDurations() const;
