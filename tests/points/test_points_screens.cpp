@@ -32,14 +32,6 @@ QStringList giftNames(const QList<ScoreModel> &gifts)
     return names;
 }
 
-QStringList codes(const QSignalSpy &requests)
-{
-    QStringList out;
-    for (const QList<QVariant> &request : requests)
-        out.append(request.at(0).toString());
-    return out;
-}
-
 } // namespace
 
 class TestPointsScreens final : public QObject
@@ -85,7 +77,7 @@ private slots:
         auto *points = m_phone->push(new QZCollectionViewController);
         QCOMPARE(points->title(), QString("积分管理"));
         QTRY_COMPARE(requests.size(), 3);
-        QCOMPARE(codes(requests), (QStringList{"170003", "170008", "170006"}));
+        QCOMPARE(postedNames(requests), (QStringList{"170003", "170008", "170006"})); // the codes
         QTRY_COMPARE(points->jflsdataArray().size(), movements);
         QTRY_COMPARE(text(points, "ysyjfLabel"), consumed);
         QCOMPARE(text(points, "kyjf1Label"), available);
