@@ -144,7 +144,11 @@ void QZCollectionViewController::resizeEvent(QResizeEvent *event)
 
 void QZCollectionViewController::LeftNavigationButtonClick()
 {
-    goBack(Notification::Appearance);
+    // "appearance" brings the tab bar back, which only a tab's first screen shows; the points
+    // screen is usually entered from the points page, one screen further in.
+    const BaseNavigationViewController *nav = navigationController();
+    const bool toFirstScreen = nav && nav->viewControllers().size() == 2;
+    goBack(toFirstScreen ? Notification::Appearance : QString());
 }
 
 void QZCollectionViewController::RightNavigationButtonClick()

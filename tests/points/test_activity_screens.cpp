@@ -211,6 +211,17 @@ private slots:
         }
     }
 
+    void detailFollowsASignInOnTheWay()
+    {
+        QZCustomDetailViewController *detail = openDetail("私享理财沙龙");
+        QVERIFY(detail->findChild<QWidget *>("onlineView")->isVisibleTo(detail));
+        m_phone->push(new RootViewController); // the sign-in screen, say
+        m_phone->signIn("100002");             // a type the activity does not invite
+        m_phone->nav()->popViewControllerAnimated(false);
+        QVERIFY(!detail->findChild<QWidget *>("onlineView")->isVisibleTo(detail));
+        QVERIFY(!detail->findChild<QWidget *>("actionPanel")->isVisibleTo(detail));
+    }
+
     void detailShowsTheDescriptionAtItsHeight()
     {
         QZCustomDetailViewController *detail = openDetail("2026年度客户答谢会");
@@ -244,6 +255,8 @@ private slots:
             m_phone->signIn();
         QZCustomDetailViewController *detail = openDetail(name);
         QVERIFY(tap(detail, "onlineView"));
+        if (signedIn) // a second tap while the places are asked for opens nothing more
+            QVERIFY(tap(detail, "onlineView"));
         QTRY_COMPARE(m_phone->nav()->topViewController()->metaObject()->className(), opens);
         QTRY_COMPARE(m_phone->toastTexts(), toasts);
         QCOMPARE(m_phone->sent("166017").size(), signedIn ? 1 : 0);

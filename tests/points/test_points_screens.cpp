@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(history.paramsExt, (QJsonObject{{"row_count", "1000"},
                                                  {"row_offset", "0"},
                                                  {"orderby", QJsonObject{{"w_rq", "desc"}}}}));
-        QCOMPARE(points->jfspdataArray().size(), 14); // the gifts on the shelf
+        QTRY_COMPARE(points->jfspdataArray().size(), 14); // the gifts on the shelf
     }
 
     void gridShowsTwoColumnsUnderTheHeader()
@@ -240,13 +240,30 @@ private slots:
         QVERIFY(points->jfspdataArray().isEmpty());
     }
 
-    void backPostsAppearance()
+    // The tab bar comes back only with the tab's first screen, not over the points page.
+    void backPostsAppearanceToTheFirstScreen_data()
     {
+        QTest::addColumn<bool>("fromPointsPage");
+        QTest::addColumn<QStringList>("posted");
+        // clang-format off
+        QTest::newRow("to the first screen") << false << QStringList{Notification::Appearance};
+        QTest::newRow("to the points page")  << true << QStringList();
+        // clang-format on
+    }
+
+    void backPostsAppearanceToTheFirstScreen()
+    {
+        QFETCH(bool, fromPointsPage);
+        QFETCH(QStringList, posted);
+        if (fromPointsPage)
+            m_phone->push(new RootViewController);
+        const int below = int(m_phone->nav()->viewControllers().size());
         auto *points = m_phone->push(new QZCollectionViewController);
-        QSignalSpy posted(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
-        points->LeftNavigationButtonClick();
-        QCOMPARE(postedNames(posted), QStringList{Notification::Appearance});
-        QCOMPARE(m_phone->nav()->viewControllers().size(), 1);
+        QSignalSpy spy(NotificationCenter::defaultCenter(), &NotificationCenter::posted);
+        QTest::mouseClick(qobject_cast<QPushButton *>(points->navigationItem()->leftWidget()),
+                          Qt::LeftButton);
+        QCOMPARE(postedNames(spy), posted);
+        QCOMPARE(m_phone->nav()->viewControllers().size(), below);
     }
 
     void standingsShowTenEmptyRowsAndAskNothing()
