@@ -33,8 +33,7 @@ QZCollectionViewController::QZCollectionViewController(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_segmentView->setObjectName(QStringLiteral("segmentView"));
-    m_ui->segmentView->setObjectName(QStringLiteral("segmentBar"));
-    m_ui->segmentView->layout()->addWidget(m_segmentView);
+    m_ui->segmentBar->layout()->addWidget(m_segmentView);
     connect(m_segmentView, &SegmentedControl::selectedIndexChanged, this,
             &QZCollectionViewController::showSegment);
 }

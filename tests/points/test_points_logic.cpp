@@ -11,11 +11,11 @@ Q_DECLARE_METATYPE(ActivityRules::Period)
 namespace {
 
 // Gifts named by their points and quantity, "point/total_num/category".
-QList<ScoreModel> gifts(const QStringList &specs)
+QList<ScoreModel> gifts(const QStringList &descriptions)
 {
     QList<ScoreModel> out;
-    for (const QString &spec : specs) {
-        const QStringList parts = spec.split(u'/');
+    for (const QString &description : descriptions) {
+        const QStringList parts = description.split(u'/');
         ScoreModel gift;
         gift.point = parts.at(0);
         gift.total_num = parts.at(1);
