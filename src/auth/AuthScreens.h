@@ -1,4 +1,5 @@
 #pragma once
 
-// Registers the sign-in screens for opening by name.
+// Registers the sign-in, registration, recovery and credential-change screens for opening
+// by name.
 void registerAuthScreens();

@@ -29,6 +29,7 @@ void LoginViewController::initNav()
 void LoginViewController::initUI()
 {
     m_form = new SignInForm(this, m_ui->formView);
+    setMainButton(m_ui->formView->loginButton());
     m_form->prefill();
     connect(m_ui->formView->loginButton(), &QPushButton::clicked, this,
             &LoginViewController::signIn);

@@ -1,6 +1,6 @@
 #include "SignInForm.h"
 
-#include "AlertController.h"
+#include "DocumentTypePicker.h"
 #include "FunctionCodes.h"
 #include "IdentityDocumentTypes.h"
 #include "RootViewController.h"
@@ -11,13 +11,13 @@
 #include <QPushButton>
 
 SignInForm::SignInForm(RootViewController *screen, SignInFormView *view)
-    : QObject(screen), m_screen(screen), m_typeLabel(view->typeLabel()),
+    : QObject(screen), m_screen(screen),
+      m_typePicker(new DocumentTypePicker(screen, view->typeButton(), view->typeLabel())),
       m_numberField(view->numberTextField()), m_passwordField(view->passwordTextField()),
       m_signIn(screen)
 {
     m_numberField->setMaxLength(kNumberMaxLength);
     m_passwordField->setEchoMode(QLineEdit::Password);
-    connect(view->typeButton(), &QAbstractButton::clicked, this, &SignInForm::pickType);
 }
 
 void SignInForm::prefill()
@@ -25,37 +25,24 @@ void SignInForm::prefill()
     const auto saved = SessionStore::savedSignIn();
     const QString type =
         saved && !saved->type.isEmpty() ? saved->type : IdentityDocumentTypes::idCard().name;
-    m_typeLabel->setText(type);
+    m_typePicker->show(type);
     m_numberField->setText(saved ? saved->numberID : QString());
     m_passwordField->setText(saved ? saved->password : QString());
-    m_pickedIndex = -1;
 }
 
 void SignInForm::pickType()
 {
-    auto *sheet = new AlertController(m_screen, QStringLiteral("请选择证件类型"), QString(),
-                                      AlertController::Style::ActionSheet);
-    const auto &types = IdentityDocumentTypes::pickerTypes();
-    for (int i = 0; i < types.size(); ++i) {
-        sheet->addAction(types.at(i).name, AlertController::ActionStyle::Default, [this, i]() {
-            m_pickedIndex = i;
-            m_typeLabel->setText(IdentityDocumentTypes::pickerTypes().at(i).name);
-            m_typeLabel->setStyleSheet(QStringLiteral("color: black;"));
-        });
-    }
-    sheet->addAction(QStringLiteral("取消"), AlertController::ActionStyle::Cancel);
-    sheet->open();
+    m_typePicker->pick();
 }
 
 int SignInForm::typeIndex() const
 {
-    return m_pickedIndex >= 0 ? m_pickedIndex
-                              : IdentityDocumentTypes::indexOfName(m_typeLabel->text());
+    return m_typePicker->typeIndex();
 }
 
 void SignInForm::submit(double welcomeSeconds, std::function<void()> signedIn)
 {
-    const QString typeName = m_typeLabel->text();
+    const QString typeName = m_typePicker->typeName();
     const QString number = m_numberField->text();
     const QString password = m_passwordField->text();
     if (const auto problem = SignIn::checkForm(typeName, number)) {

@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <functional>
 
+class DocumentTypePicker;
 class SignInFormView;
-class QLabel;
 class QLineEdit;
 class RootViewController;
 
@@ -39,9 +39,8 @@ public:
 
 private:
     QPointer<RootViewController> m_screen;
-    QLabel *m_typeLabel;
+    DocumentTypePicker *m_typePicker;
     QLineEdit *m_numberField;
     QLineEdit *m_passwordField;
-    int m_pickedIndex = -1;
     ServerChange m_signIn;
 };

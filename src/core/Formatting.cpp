@@ -26,4 +26,12 @@ QString stringTofengeString(const QString &text)
     return (negative ? QStringLiteral("-") : QString()) + integer + decimals;
 }
 
+QString maskedMobile(const QString &number)
+{
+    if (number.size() <= 3)
+        return number;
+    const qsizetype hidden = std::min<qsizetype>(4, number.size() - 3);
+    return number.left(3) + QString(hidden, QLatin1Char('*')) + number.mid(3 + hidden);
+}
+
 } // namespace Formatting

@@ -4,6 +4,7 @@
 
 #include "BaseNavigationViewController.h"
 #include "Constant.h"
+#include "Formatting.h"
 #include "GesturePad.h"
 #include "MainScreen.h"
 #include "NotificationCenter.h"
@@ -116,7 +117,8 @@ void KVGestureViewController::initLoginMode()
     m_ui->circleView->setType(CircleViewType::Login);
     m_ui->headImageView->setPixmap(roundAvatar(65));
     const auto &user = Constant::shareConstant()->currentUser();
-    m_ui->msgLabel->showNormalMsg(user ? user->sjhm : QString());
+    // Whoever holds the phone sees only enough of the number to recognise it.
+    m_ui->msgLabel->showNormalMsg(user ? Formatting::maskedMobile(user->sjhm) : QString());
     connect(m_ui->forgetGestureButton, &QPushButton::clicked, this,
             &KVGestureViewController::didClickBtn);
 }

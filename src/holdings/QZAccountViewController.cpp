@@ -48,6 +48,7 @@ QZAccountViewController::QZAccountViewController(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_form = new SignInForm(this, m_ui->formView);
+    setMainButton(m_ui->formView->loginButton());
 
     connect(m_ui->formView->loginButton(), &QPushButton::clicked, this,
             &QZAccountViewController::signIn);

@@ -7,9 +7,10 @@ class QZHelpViewController;
 }
 
 // One answer of the help centre: the question as a heading, the answer as HTML.
-class QZHelpViewController : public HtmlTextViewController
+class QZHelpViewController final : public HtmlTextViewController
 {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QZHelpViewController)
 
 public:
     explicit QZHelpViewController(QWidget *parent = nullptr);

@@ -53,9 +53,12 @@ void QZactivityViewController::initUI()
                    {}},
         [this](const ResponseEnvelope &answer, bool firstPage) {
             const auto records = answer.recordsAs<QZActivityBookingModel>();
-            m_dataArray.append(records);
-            if (firstPage)
+            // A first page replaces the list, also when it is pulled down to refresh.
+            if (firstPage) {
+                m_dataArray.clear();
                 showEmptyState(records.isEmpty());
+            }
+            m_dataArray.append(records);
         });
 }
 

@@ -28,6 +28,7 @@ QZDetailProductViewController::QZDetailProductViewController(QWidget *parent)
     m_booking = new ProductBooking(
         this, ProductBooking::Kind::Product,
         {m_ui->yuyueButton, m_ui->teleyuyueButton, m_ui->bottomBar, kButtonsHeight});
+    setMainButton(m_ui->yuyueButton);
 }
 
 QZDetailProductViewController::~QZDetailProductViewController()

@@ -158,8 +158,9 @@ void QZHomePageViewController::viewWillAppear(bool)
     postNotification(Notification::Appearance);
 }
 
-void QZHomePageViewController::viewDidAppear(bool)
+void QZHomePageViewController::viewDidAppear(bool animated)
 {
+    RootViewController::viewDidAppear(animated);
     m_carouselStart->start();
 }
 

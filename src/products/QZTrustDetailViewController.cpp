@@ -32,6 +32,7 @@ QZTrustDetailViewController::QZTrustDetailViewController(QWidget *parent)
     m_booking = new ProductBooking(
         this, ProductBooking::Kind::Trust,
         {m_ui->yuyueButton, m_ui->teleyuyueButton, m_ui->footView, kButtonsHeight});
+    setMainButton(m_ui->yuyueButton);
 }
 
 QZTrustDetailViewController::~QZTrustDetailViewController()

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -12,6 +13,29 @@ namespace {
 constexpr int kAlertWidth = 270;
 constexpr int kSheetMargin = 8;
 constexpr int kButtonHeight = 44;
+constexpr int kLabelMargin = 16;
+constexpr int kStatusBarHeight = 20; // the phone window's, which a sheet never covers
+
+// A wrapped text whose lines are of even length: a last line of one character reads badly.
+void balanceLines(QLabel *label, int available)
+{
+    const QFontMetrics metrics(label->font());
+    const auto heightAt = [&](int width) {
+        return metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, label->text())
+            .height();
+    };
+    const int natural = metrics.horizontalAdvance(label->text());
+    int width = std::min(available, natural + 2);
+    const int fewest = heightAt(available);
+    if (natural > available && !label->text().contains(QLatin1Char('\n'))) {
+        // As narrow as the fewest lines allow, so that the lines come out even.
+        const int lines = (natural + available - 1) / available;
+        width = std::min(available, (natural + lines - 1) / lines);
+        while (width < available && heightAt(width) > fewest)
+            width = std::min(available, width + 4);
+    }
+    label->setFixedSize(width, heightAt(width));
+}
 
 QString buttonStyle(AlertController::ActionStyle style)
 {
@@ -142,10 +166,11 @@ void AlertController::build()
     column->setSpacing(6);
     const bool sheet = m_style == Style::ActionSheet;
     if (!m_title.isEmpty())
-        column->addWidget(
-            makeLabel(m_title, sheet ? 13 : 17, !sheet, sheet ? "#8f8f8f" : "#000000"));
+        m_labels.append(makeLabel(m_title, sheet ? 13 : 17, !sheet, sheet ? "#8f8f8f" : "#000000"));
     if (!m_message.isEmpty() || (m_title.isEmpty() && !sheet))
-        column->addWidget(makeLabel(m_message, 13, false, sheet ? "#8f8f8f" : "#000000"));
+        m_labels.append(makeLabel(m_message, 13, false, sheet ? "#8f8f8f" : "#000000"));
+    for (QLabel *label : std::as_const(m_labels))
+        column->addWidget(label, 0, Qt::AlignHCenter);
     for (QLineEdit *field : m_fields) {
         field->setParent(m_panel);
         auto *row = new QHBoxLayout;
@@ -173,8 +198,19 @@ void AlertController::build()
     };
 
     if (sheet) {
+        m_sheetButtons = new QScrollArea(m_panel);
+        m_sheetButtons->setFrameShape(QFrame::NoFrame);
+        m_sheetButtons->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_sheetButtons->setWidgetResizable(true);
+        m_sheetButtons->setStyleSheet(QStringLiteral("background: transparent;"));
+        auto *buttons = new QWidget;
+        auto *buttonColumn = new QVBoxLayout(buttons);
+        buttonColumn->setContentsMargins(0, 0, 0, 0);
+        buttonColumn->setSpacing(0);
         for (int index : order)
-            column->addWidget(makeButton(index, m_panel));
+            buttonColumn->addWidget(makeButton(index, buttons));
+        m_sheetButtons->setWidget(buttons);
+        column->addWidget(m_sheetButtons);
         if (cancelIndex >= 0) {
             m_cancelPanel = makePanel(this);
             auto *cancelColumn = new QVBoxLayout(m_cancelPanel);
@@ -207,6 +243,8 @@ void AlertController::layoutContent()
         return;
     if (m_style == Style::Alert) {
         const int w = std::min(kAlertWidth, width() - 2 * kSheetMargin);
+        for (QLabel *label : std::as_const(m_labels))
+            balanceLines(label, w - 2 * kLabelMargin);
         const int h = m_panel->heightForWidth(w) > 0 ? m_panel->heightForWidth(w)
                                                      : m_panel->sizeHint().height();
         m_panel->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
@@ -218,7 +256,16 @@ void AlertController::layoutContent()
         m_cancelPanel->setGeometry(kSheetMargin, bottom - kButtonHeight, w, kButtonHeight);
         bottom -= kButtonHeight + kSheetMargin;
     }
-    const int h =
+    for (QLabel *label : std::as_const(m_labels))
+        balanceLines(label, w - 2 * kLabelMargin);
+    // Many actions scroll rather than run into the status bar.
+    const int room = bottom - (kStatusBarHeight + kSheetMargin);
+    const int buttons = m_sheetButtons->widget()->sizeHint().height();
+    m_sheetButtons->setFixedHeight(buttons);
+    const int natural =
         m_panel->heightForWidth(w) > 0 ? m_panel->heightForWidth(w) : m_panel->sizeHint().height();
+    if (natural > room)
+        m_sheetButtons->setFixedHeight(std::max(kButtonHeight, buttons - (natural - room)));
+    const int h = std::min(natural, room);
     m_panel->setGeometry(kSheetMargin, bottom - h, w, h);
 }

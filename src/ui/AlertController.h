@@ -9,6 +9,8 @@
 class QLineEdit;
 class QVBoxLayout;
 class QFrame;
+class QLabel;
+class QScrollArea;
 
 // Alerts and action sheets in the phone window, modal over everything below them.
 // Tapping any button closes the alert, then runs that button's handler.
@@ -74,5 +76,7 @@ private:
     QList<QLineEdit *> m_fields;
     QFrame *m_panel = nullptr;
     QFrame *m_cancelPanel = nullptr;
+    QList<QLabel *> m_labels;              // title and message
+    QScrollArea *m_sheetButtons = nullptr; // a sheet's buttons, scrolling when they are many
     bool m_handled = false;
 };

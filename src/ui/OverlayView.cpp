@@ -9,6 +9,7 @@
 OverlayView::OverlayView(QWidget *over, bool modal, QColor dimming)
     : QWidget(over->window()), m_dimming(dimming)
 {
+    hide(); // until presented
     setProperty("chenglanOverlay", true);
     if (!modal)
         setAttribute(Qt::WA_TransparentForMouseEvents);

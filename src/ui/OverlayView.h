@@ -18,6 +18,7 @@ public:
     void present();
     // Fades out and deletes the overlay.
     void dismiss();
+    bool isDismissing() const { return m_dismissing; }
 
 signals:
     void dismissed();

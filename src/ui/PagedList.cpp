@@ -11,6 +11,9 @@ PagedListLoader::PagedListLoader(RootViewController *screen, TableView *table, P
                                  PageArrived arrived)
     : m_screen(screen), m_table(table), m_query(std::move(query)), m_arrived(std::move(arrived))
 {
+    // Pulled down, a list asks for its first page again.
+    if (m_table)
+        m_table->setPullToRefresh([this]() { send(0, true); });
 }
 
 void PagedListLoader::loadFirstPage()
@@ -41,13 +44,25 @@ void PagedListLoader::send(int offset, bool firstPage)
             m_arrived(answer, firstPage);
             if (!m_table)
                 return;
+            if (firstPage) {
+                m_table->hideEmptyState();
+                m_table->endPullRefreshing();
+            }
             m_table->reloadData();
             if (m_table->loadMoreFooter())
                 m_table->loadMoreFooter()->endRefreshing();
             if (!firstPage && answer.records().isEmpty())
                 Toast::showText(m_screen, QStringLiteral("没有更多数据了！"), 1.5);
         },
-        [this](const QString &) {
+        [this, firstPage](const QString &) {
             AlertController::showMessage(m_screen, OnFailure::noNetwork());
+            if (!firstPage || !m_table)
+                return;
+            m_table->endPullRefreshing();
+            // Rather than a blank list: what happened, and a way to ask again.
+            if (m_table->numberOfRowsInSection(0) == 0)
+                m_table->showEmptyState(QStringLiteral("load_failed"),
+                                        QStringLiteral("网络不给力，数据加载失败"),
+                                        QStringLiteral("重新加载"), [this]() { send(0, true); });
         });
 }

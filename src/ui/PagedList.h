@@ -22,10 +22,11 @@ struct PagedQuery
     int pageSize = 10;
 };
 
-// The paging every list screen shares: the first page when the screen loads, a further
-// page (offset = rows held) each time the load-more footer is pulled, records taken
-// whatever the flag says, "没有更多数据了！" for an empty further page, and the network
-// alert on a failure.
+// The paging every list screen shares: the first page when the screen loads and when the
+// list is pulled down, a further page (offset = rows held) each time the load-more footer
+// is pulled, records taken whatever the flag says, "没有更多数据了！" for an empty further
+// page, and the network alert on a failure; a first page that fails leaves the empty list
+// saying so, with "重新加载".
 class PagedListLoader
 {
 public:
@@ -54,9 +55,13 @@ template <class Record> class PagedList
 
 public:
     PagedList(RootViewController *screen, TableView *table, PagedQuery query)
-        : m_loader(screen, table, std::move(query), [this](const ResponseEnvelope &answer, bool) {
-              m_records.append(answer.recordsAs<Record>());
-          })
+        : m_loader(screen, table, std::move(query),
+                   [this](const ResponseEnvelope &answer, bool firstPage) {
+                       // A first page replaces the list, also when pulled down to refresh.
+                       if (firstPage)
+                           m_records.clear();
+                       m_records.append(answer.recordsAs<Record>());
+                   })
     {
     }
 

@@ -12,6 +12,7 @@
 #include "UiColor.h"
 #include "UiImage.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,14 +142,47 @@ void RootViewController::endEditing()
 
 void RootViewController::keyPressEvent(QKeyEvent *event)
 {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     // A line edit passes the return key on to its screen after handling it.
     auto *field = qobject_cast<QLineEdit *>(window()->focusWidget());
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && field &&
-        isAncestorOf(field)) {
+    if (enter && field && isAncestorOf(field)) {
         textFieldShouldReturn(field);
         return;
     }
+    if (enter && m_mainButton && m_mainButton->isVisible() && m_mainButton->isEnabled()) {
+        m_mainButton->click();
+        return;
+    }
+    const bool back = event->key() == Qt::Key_Escape ||
+                      (event->key() == Qt::Key_Left && event->modifiers() & Qt::AltModifier);
+    if (back && canGoBack()) {
+        LeftNavigationButtonClick();
+        return;
+    }
     ViewController::keyPressEvent(event);
+}
+
+bool RootViewController::canGoBack() const
+{
+    // A screen above the first of its stack has a back button; a tab root's left button
+    // is something else (the help centre, the settings).
+    BaseNavigationViewController *stack = navigationController();
+    return stack && navigationItem()->leftWidget() && !stack->viewControllers().isEmpty() &&
+           stack->viewControllers().first() != this;
+}
+
+void RootViewController::setMainButton(QAbstractButton *button)
+{
+    m_mainButton = button;
+}
+
+void RootViewController::viewDidAppear(bool animated)
+{
+    ViewController::viewDidAppear(animated);
+    // Keys reach the screen on top: its fields when one has the focus, else the screen.
+    QWidget *focused = window()->focusWidget();
+    if (!focused || !isAncestorOf(focused))
+        setFocus(Qt::OtherFocusReason);
 }
 
 void RootViewController::mousePressEvent(QMouseEvent *event)

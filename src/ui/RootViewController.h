@@ -11,6 +11,7 @@
 #include <functional>
 
 class ProgressHUD;
+class QAbstractButton;
 class QLineEdit;
 
 // The base of every screen: the shared background, keyboard dismissal, navigation-bar
@@ -45,9 +46,12 @@ public:
 
     virtual void LeftNavigationButtonClick() {}
     virtual void RightNavigationButtonClick() {}
+    // The button the return key presses when no field has it.
+    void setMainButton(QAbstractButton *button);
 
 protected:
     void viewDidLoad() override;
+    void viewDidAppear(bool animated) override;
     virtual void initNav() {}
     virtual void initUI() {}
     virtual void initData() {}
@@ -75,5 +79,8 @@ protected:
 private:
     QWidget *makeBarButton(const QString &image, const QString &title, bool left);
 
+    bool canGoBack() const;
+
     QPointer<ProgressHUD> m_loadingView;
+    QPointer<QAbstractButton> m_mainButton;
 };

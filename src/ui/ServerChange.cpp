@@ -1,6 +1,7 @@
 #include "ServerChange.h"
 
 #include "AlertController.h"
+#include "BaseNavigationViewController.h"
 #include "GatewayClient.h"
 #include "Request.h"
 #include "RootViewController.h"
@@ -22,6 +23,19 @@ void ServerChange::Reply::showAlert(const QString &message) const
 {
     if (m_window)
         AlertController::showMessage(m_window, message);
+}
+
+void ServerChange::Reply::leaveAfterToast(const QString &text, double seconds, Leave leave) const
+{
+    showToast(text, seconds, [screen = m_screen, leave]() {
+        BaseNavigationViewController *nav = screen ? screen->navigationController() : nullptr;
+        if (!nav || nav->topViewController() != screen)
+            return;
+        if (leave == Leave::ToRoot)
+            nav->popToRootViewControllerAnimated(true);
+        else
+            nav->popViewControllerAnimated(true);
+    });
 }
 
 ServerChange::ServerChange(RootViewController *screen) : m_screen(screen) {}

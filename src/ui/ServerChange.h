@@ -33,6 +33,14 @@ public:
         void showToast(const QString &text, double seconds,
                        std::function<void()> completion = {}) const;
         void showAlert(const QString &message) const;
+        // Where a screen goes once its change is done.
+        enum class Leave
+        {
+            Back,  // the screen before it
+            ToRoot // the root of its stack
+        };
+        // The toast; once it has gone, the screen leaves, if it is still on top.
+        void leaveAfterToast(const QString &text, double seconds, Leave leave = Leave::Back) const;
         // The phone window, for messages of the screen's own; null once it has closed.
         QWidget *window() const { return m_window; }
 

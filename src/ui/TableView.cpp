@@ -1,8 +1,13 @@
 #include "TableView.h"
 
+#include "Animations.h"
+#include "EmptyStateView.h"
 #include "LoadMoreFooter.h"
+#include "PullRefreshHeader.h"
 #include "TableViewCell.h"
 #include "UiColor.h"
+
+#include <QDateTime>
 
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -14,13 +19,20 @@
 namespace {
 
 constexpr int kDragThreshold = 6;
+constexpr int kKineticStepMs = 16;
+constexpr double kMaxVelocity = 4.0; // points per millisecond
+constexpr double kMinFlick = 0.3;    // slower than this, a released list stays put
+constexpr double kFriction = 0.95;   // what each step keeps of the velocity
 constexpr int kGroupedHeaderHeight = 20;
 constexpr int kGroupedFooterHeight = 10;
 
 } // namespace
 
-TableView::TableView(QWidget *parent, Style style) : QAbstractScrollArea(parent), m_style(style)
+TableView::TableView(QWidget *parent, Style style)
+    : QAbstractScrollArea(parent), m_style(style), m_kinetic(new QTimer(this))
 {
+    m_kinetic->setInterval(kKineticStepMs);
+    connect(m_kinetic, &QTimer::timeout, this, &TableView::kineticStep);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -41,9 +53,12 @@ void TableView::setStyle(Style style)
     m_style = style;
     viewport()->setAutoFillBackground(true);
     QPalette p = viewport()->palette();
-    p.setColor(QPalette::Window,
-               style == Style::Grouped ? UiColor::background() : QColor(Qt::white));
+    const QColor ground = style == Style::Grouped ? UiColor::background() : QColor(Qt::white);
+    p.setColor(QPalette::Window, ground);
     viewport()->setPalette(p);
+    // Under the application's style sheet a palette alone does not reach the viewport.
+    viewport()->setStyleSheet(
+        QStringLiteral("#qt_scrollarea_viewport { background: %1; }").arg(ground.name()));
 }
 
 void TableView::setRowHeight(int height)
@@ -161,7 +176,8 @@ void TableView::rebuildItems()
     }
     if (m_tableFooter)
         m_items.append({ItemKind::TableFooter, -1, -1, 0, m_tableFooter->height(), true});
-    if (m_loadMore)
+    // An empty list shows its empty state, not an invitation to load more.
+    if (m_loadMore && !(m_emptyState && !m_emptyState->isHidden()))
         m_items.append({ItemKind::LoadMore, -1, -1, 0, LoadMoreFooter::kHeight, true});
     recomputeTops();
 }
@@ -287,7 +303,8 @@ void TableView::layoutVisible()
     m_inLayout = true;
     // Self-sizing rows change the layout as they are measured; a few passes settle it.
     for (int pass = 0; pass < 4; ++pass) {
-        const int y0 = verticalScrollBar()->value();
+        // A pull moves the content down below the pull header.
+        const int y0 = verticalScrollBar()->value() - m_pull;
         const auto [first, last] = itemsBetween(y0, y0 + viewport()->height());
         // Rows leaving the screen go back to the pool before new rows ask for cells.
         recycleRowsOutside(first, last);
@@ -297,6 +314,18 @@ void TableView::layoutVisible()
             break;
         recomputeTops();
         updateScrollRange();
+    }
+    if (m_pullHeader) {
+        m_pullHeader->setGeometry(0, m_pull - PullRefreshHeader::kHeight, viewport()->width(),
+                                  PullRefreshHeader::kHeight);
+        m_pullHeader->setVisible(m_pull > 0);
+    }
+    if (m_emptyState && !m_emptyState->isHidden()) {
+        const int top =
+            m_tableHeader ? std::max(0, m_tableHeader->height() - verticalScrollBar()->value()) : 0;
+        m_emptyState->setGeometry(0, top, viewport()->width(),
+                                  std::max(0, viewport()->height() - top));
+        m_emptyState->raise();
     }
     m_inLayout = false;
 }
@@ -507,6 +536,99 @@ void TableView::scrollToRowAtIndexPath(const IndexPath &indexPath)
     layoutVisible();
 }
 
+void TableView::setPullToRefresh(std::function<void()> onRefresh)
+{
+    m_onPullRefresh = std::move(onRefresh);
+    if (!m_pullHeader) {
+        m_pullHeader = new PullRefreshHeader(viewport());
+        m_pullHeader->hide();
+    }
+}
+
+void TableView::endPullRefreshing()
+{
+    m_pullRefreshing = false;
+    pullTo(0);
+}
+
+void TableView::pullTo(int distance)
+{
+    if (m_pull == distance)
+        return;
+    m_pull = distance;
+    if (m_pullHeader && !m_pullRefreshing)
+        m_pullHeader->showPull(distance);
+    layoutVisible();
+}
+
+void TableView::releasePull()
+{
+    if (m_pull < PullRefreshHeader::kThreshold || !m_onPullRefresh) {
+        pullTo(0);
+        return;
+    }
+    m_pullRefreshing = true;
+    m_pullHeader->showRefreshing();
+    pullTo(PullRefreshHeader::kHeight);
+    m_onPullRefresh();
+}
+
+bool TableView::hasRows() const
+{
+    return std::any_of(m_sections.cbegin(), m_sections.cend(),
+                       [](const Section &s) { return s.rows > 0; });
+}
+
+void TableView::showEmptyState(const QString &image, const QString &text,
+                               const QString &actionTitle, std::function<void()> action)
+{
+    if (!m_emptyState)
+        m_emptyState = new EmptyStateView(viewport());
+    m_emptyState->setContent(image, text, actionTitle, std::move(action));
+    m_emptyState->show();
+    reloadData();
+}
+
+void TableView::hideEmptyState()
+{
+    if (!m_emptyState || m_emptyState->isHidden())
+        return;
+    m_emptyState->hide();
+    reloadData();
+}
+
+void TableView::sampleDrag(int y)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    m_dragSamples.append({now, y});
+    // Only the last moments of a drag say how fast the finger let go.
+    while (m_dragSamples.size() > 2 && now - m_dragSamples.first().first > 100)
+        m_dragSamples.removeFirst();
+}
+
+void TableView::startKineticMotion()
+{
+    if (m_dragSamples.size() < 2 || !Animations::enabled())
+        return;
+    const auto [t0, y0] = m_dragSamples.first();
+    const auto [t1, y1] = m_dragSamples.last();
+    const double velocity = double(y0 - y1) / double(std::max<qint64>(1, t1 - t0));
+    if (std::abs(velocity) < kMinFlick)
+        return;
+    m_velocity = std::clamp(velocity, -kMaxVelocity, kMaxVelocity);
+    m_kinetic->start();
+}
+
+void TableView::kineticStep()
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int before = bar->value();
+    scrollBy(int(std::lround(m_velocity * kKineticStepMs)));
+    m_velocity *= kFriction;
+    if (std::abs(m_velocity) < 0.05 || bar->value() == before)
+        m_kinetic->stop();
+}
+
 void TableView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
@@ -546,6 +668,9 @@ void TableView::userScrolled()
 
 void TableView::mousePressEvent(QMouseEvent *event)
 {
+    m_kinetic->stop(); // a touch stops a flung list
+    m_dragSamples.clear();
+    sampleDrag(event->position().toPoint().y());
     m_pressPos = event->position().toPoint();
     m_pressScroll = verticalScrollBar()->value();
     m_dragging = false;
@@ -567,8 +692,13 @@ void TableView::mouseMoveEvent(QMouseEvent *event)
             if (TableViewCell *cell = m_visibleCells.value(*m_pressed))
                 cell->setHighlighted(false);
     }
-    if (m_dragging)
-        scrollBy(m_pressScroll + dy - verticalScrollBar()->value());
+    if (!m_dragging)
+        return;
+    sampleDrag(event->position().toPoint().y());
+    const int wanted = m_pressScroll + dy;
+    if (m_onPullRefresh && !m_pullRefreshing)
+        pullTo(wanted < 0 ? std::min(-wanted / 2, 2 * PullRefreshHeader::kThreshold) : 0);
+    scrollBy(wanted - verticalScrollBar()->value());
 }
 
 void TableView::mouseReleaseEvent(QMouseEvent *event)
@@ -580,6 +710,10 @@ void TableView::mouseReleaseEvent(QMouseEvent *event)
             cell->setHighlighted(false);
     if (m_dragging) {
         m_dragging = false;
+        if (m_pull > 0 && !m_pullRefreshing)
+            releasePull();
+        else
+            startKineticMotion();
         return;
     }
     const auto released = indexPathForRowAtPoint(event->position().toPoint());

@@ -10,7 +10,10 @@
 #include <functional>
 #include <optional>
 
+class EmptyStateView;
 class LoadMoreFooter;
+class PullRefreshHeader;
+class QTimer;
 class TableView;
 class TableViewCell;
 
@@ -77,6 +80,18 @@ public:
     // The load-more footer at the end of the list; onRefresh is the screen's footerRereshing.
     LoadMoreFooter *addLoadMoreFooter(std::function<void()> onRefresh);
     LoadMoreFooter *loadMoreFooter() const { return m_loadMore; }
+
+    // Pulling the list down past its first row and letting go runs onRefresh; the header
+    // says so until endPullRefreshing.
+    void setPullToRefresh(std::function<void()> onRefresh);
+    bool isPullRefreshing() const { return m_pullRefreshing; }
+    void endPullRefreshing();
+
+    // Shown over the list while it has no rows, in place of the load-more footer.
+    void showEmptyState(const QString &image, const QString &text, const QString &actionTitle,
+                        std::function<void()> action);
+    void hideEmptyState();
+    EmptyStateView *emptyStateView() const { return m_emptyState; }
 
     void reloadData();
     // A cell waiting for reuse under that identifier, prepared for reuse, or null.
@@ -170,6 +185,13 @@ private:
     void dropSectionHeaders();
     void userScrolled();
     void scrollBy(int dy);
+    bool hasRows() const;
+    // The drag's pull past the first row, rubber-banded; refreshes past the threshold.
+    void pullTo(int distance);
+    void releasePull();
+    void sampleDrag(int y);
+    void startKineticMotion();
+    void kineticStep();
 
     TableViewDataSource *m_dataSource = nullptr;
     TableViewDelegate *m_delegate = nullptr;
@@ -183,6 +205,14 @@ private:
     QPointer<QWidget> m_tableHeader;
     QPointer<QWidget> m_tableFooter;
     LoadMoreFooter *m_loadMore = nullptr;
+    PullRefreshHeader *m_pullHeader = nullptr;
+    std::function<void()> m_onPullRefresh;
+    int m_pull = 0; // how far the content is moved down by a pull
+    bool m_pullRefreshing = false;
+    EmptyStateView *m_emptyState = nullptr;
+    QTimer *m_kinetic;
+    QList<std::pair<qint64, int>> m_dragSamples; // time (ms), finger y
+    double m_velocity = 0; // points per millisecond, positive downwards in the content
 
     QList<Section> m_sections;
     QList<Item> m_items;

@@ -2,6 +2,10 @@
 
 #include "AlertController.h"
 #include "AppConfig.h"
+#include "Toast.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include <QDesktopServices>
 #include <QPointer>
@@ -58,6 +62,13 @@ void callHotline(QWidget *over)
         return;
     auto *alert =
         new AlertController(over, QStringLiteral("温馨提示"), QStringLiteral("该设备不支持拨号！"));
+    // Where nothing can dial, the number can still be taken elsewhere.
+    QPointer<QWidget> guard(over);
+    alert->addAction(QStringLiteral("复制号码"), AlertController::ActionStyle::Default, [guard]() {
+        QGuiApplication::clipboard()->setText(AppConfig::hotlineDisplay());
+        if (guard)
+            Toast::showText(guard, QStringLiteral("号码已复制"), 1.0);
+    });
     alert->addAction(QStringLiteral("返回"), AlertController::ActionStyle::Cancel);
     alert->open();
 }

@@ -24,13 +24,27 @@ Toast::Toast(QWidget *over, const QString &text, double seconds)
 Toast *Toast::showText(QWidget *over, const QString &text, double seconds,
                        std::function<void()> completion)
 {
+    // Toasts over one window take turns: each waits for the one before it to go.
+    Toast *ahead = nullptr;
+    for (QObject *child : over->window()->children()) {
+        if (auto *waiting = qobject_cast<Toast *>(child); waiting && !waiting->isDismissing())
+            ahead = waiting;
+    }
     auto *toast = new Toast(over, text, seconds);
     if (completion)
         connect(toast, &OverlayView::dismissed, toast, completion);
-    toast->present();
-    QTimer::singleShot(int(seconds * 1000), toast, &OverlayView::dismiss);
+    if (ahead)
+        connect(ahead, &OverlayView::dismissed, toast, &Toast::start);
+    else
+        toast->start();
     emit ToastEvents::instance()->shown(text, seconds);
     return toast;
+}
+
+void Toast::start()
+{
+    present();
+    QTimer::singleShot(int(m_seconds * 1000), this, &OverlayView::dismiss);
 }
 
 QString Toast::text() const

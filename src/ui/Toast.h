@@ -19,7 +19,8 @@ signals:
 };
 
 // A short message at the centre of the phone window that goes away by itself; it does
-// not block touches. The completion runs once it has gone.
+// not block touches. The completion runs once it has gone. Toasts asked for while one is
+// shown come one after another, each for its own duration.
 class Toast : public OverlayView
 {
     Q_OBJECT
@@ -36,6 +37,7 @@ protected:
 
 private:
     Toast(QWidget *over, const QString &text, double seconds);
+    void start();
 
     QLabel *m_label;
     double m_seconds;

@@ -1,15 +1,17 @@
 // The sign-in screen driven like a customer would, against the demo gateway.
 #include "AES256.h"
 #include "AlertController.h"
+#include "AuthScreens.h"
 #include "BaseNavigationViewController.h"
 #include "Constant.h"
+#include "GetphoneNumberViewController.h"
 #include "LoginViewController.h"
 #include "NavigationItem.h"
 #include "NetworkActivityIndicator.h"
 #include "NotificationCenter.h"
 #include "PhoneWindow.h"
+#include "QZRegister1ViewController.h"
 #include "ScreenFixture.h"
-#include "ScreenRegistry.h"
 #include "SessionStore.h"
 #include "Toast.h"
 #include "UserDefaults.h"
@@ -27,16 +29,6 @@ namespace {
 
 const QString kSignIn = QStringLiteral("168000");
 const QString kIdNumber = QStringLiteral("310104198803162418");
-
-// Stand-ins for the registration and recovery screens, which only have to be opened here.
-class RegistrationStub : public RootViewController
-{
-    Q_OBJECT
-    Q_PROPERTY(QString belongto MEMBER m_belongto)
-
-public:
-    QString m_belongto;
-};
 
 } // namespace
 
@@ -237,18 +229,15 @@ private slots:
 
     void registerAndForgetOpenTheirScreens()
     {
-        ScreenRegistry::instance().add("QZRegister1ViewController",
-                                       [] { return new RegistrationStub; });
-        ScreenRegistry::instance().add("GetphoneNumberViewController",
-                                       [] { return new RegistrationStub; });
+        registerAuthScreens();
         LoginViewController *login = openLogin();
         QVERIFY(tap(login, "registerButton"));
-        auto *registration = m_phone->top<RegistrationStub>();
+        auto *registration = m_phone->top<QZRegister1ViewController>();
         QVERIFY(registration);
-        QCOMPARE(registration->m_belongto, QString("登录"));
+        QCOMPARE(registration->property("belongto").toString(), QString("登录"));
         m_phone->nav()->popViewControllerAnimated(false);
         QVERIFY(tap(login, "forgetButton"));
-        QVERIFY(m_phone->top<RegistrationStub>());
+        QVERIFY(m_phone->top<GetphoneNumberViewController>());
     }
 
     void backPostsHiddenAndLeaves()

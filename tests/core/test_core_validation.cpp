@@ -291,6 +291,26 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(Formatting::stringTofengeString(text), expected);
     }
+
+    void maskedMobile_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("masked");
+        // clang-format off
+        QTest::newRow("mobile")                  << "13812345678" << "138****5678";
+        QTest::newRow("middle digits repeated")  << "13813813813" << "138****3813";
+        QTest::newRow("short")                   << "13812" << "138**";
+        QTest::newRow("three or fewer as is")    << "138" << "138";
+        QTest::newRow("empty")                   << "" << "";
+        // clang-format on
+    }
+
+    void maskedMobile()
+    {
+        QFETCH(QString, number);
+        QFETCH(QString, masked);
+        QCOMPARE(Formatting::maskedMobile(number), masked);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCoreValidation)

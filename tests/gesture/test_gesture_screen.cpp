@@ -232,7 +232,7 @@ private slots:
         QVERIFY(lock->title().isEmpty());
         QCOMPARE(lock->drawingInterfaceView()->type(), CircleViewType::Login);
         QVERIFY(!lock->infoView());
-        QCOMPARE(lock->msgLabel()->text(), QString("13812345678"));
+        QCOMPARE(lock->msgLabel()->text(), QString("138****5678"));
         QCOMPARE(lock->msgLabel()->textColor(), QColor(128, 128, 128));
 
         auto *avatar = lock->findChild<QLabel *>("headImageView");

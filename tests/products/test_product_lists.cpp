@@ -189,6 +189,40 @@ private slots:
         QCOMPARE(rows(list), laterPage ? 10 : 0);
     }
 
+    void failedFirstPageOffersToAskAgain()
+    {
+        m_phone->gateway().setFault(kHotProducts, GatewayFault::status(500));
+        auto *products = m_phone->push(new QZProductViewController);
+        m_phone->waitForAlertMessage();
+        m_phone->dismissAlerts();
+        QWidget *empty = tableOf(products)->findChild<QWidget *>("emptyStateView");
+        QVERIFY(empty && empty->isVisible());
+        QCOMPARE(text(empty, "emptyStateText"), QString("网络不给力，数据加载失败"));
+        QVERIFY(!tableOf(products)->loadMoreFooter()->isVisible());
+        m_phone->gateway().setFault(kHotProducts, GatewayFault());
+        QVERIFY(tap(empty, "emptyStateButton"));
+        QTRY_COMPARE(rows(products), 10);
+        QVERIFY(!empty->isVisible());
+        QCOMPARE(m_phone->sent(kHotProducts).last().paramsExt, paging("0", true));
+    }
+
+    void pullingDownAsksForTheFirstPageAgain()
+    {
+        auto *products = m_phone->push(new QZProductViewController);
+        QTRY_COMPARE(rows(products), 10);
+        tableOf(products)->loadMoreFooter()->beginRefreshing();
+        QTRY_COMPARE(rows(products), 20);
+        QWidget *list = tableOf(products)->viewport();
+        QTest::mousePress(list, Qt::LeftButton, {}, QPoint(100, 50));
+        for (int y = 60; y <= 250; y += 20)
+            QTest::mouseMove(list, QPoint(100, y));
+        QVERIFY(list->findChild<QWidget *>("pullRefreshHeader")->isVisible());
+        QTest::mouseRelease(list, Qt::LeftButton, {}, QPoint(100, 250));
+        QTRY_COMPARE(rows(products), 10); // the first page again, in place of the twenty
+        QCOMPARE(m_phone->sent(kHotProducts).last().paramsExt, paging("0", true));
+        QVERIFY(!tableOf(products)->isPullRefreshing());
+    }
+
     void trustListPagesWithItsFilters()
     {
         auto *trusts = m_phone->push(new TrustViewController);

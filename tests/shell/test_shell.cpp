@@ -12,6 +12,8 @@
 #include "Telephone.h"
 #include "TestGateway.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QPointer>
 #include <QPushButton>
@@ -174,7 +176,9 @@ private slots:
         QVERIFY(alert);
         QCOMPARE(alert->title(), QString("温馨提示"));
         QCOMPARE(alert->message(), QString("该设备不支持拨号！"));
-        QCOMPARE(alert->actionTitles(), QStringList{"返回"});
+        QCOMPARE(alert->actionTitles(), (QStringList{"复制号码", "返回"}));
+        QVERIFY(alert->tapAction("复制号码"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("400-820-8820"));
     }
 
 private:

@@ -113,6 +113,22 @@ private slots:
         QTRY_VERIFY(OverlayView::overlaysOver(m_screen).isEmpty());
     }
 
+    void toastsTakeTurns()
+    {
+        QStringList order;
+        Toast::showText(m_screen, "第一条", 0.05, [&order]() { order.append("第一条"); });
+        Toast::showText(m_screen, "第二条", 0.05, [&order]() { order.append("第二条"); });
+        // One at a time: the second waits, unseen, for the first to go.
+        QCOMPARE(OverlayView::overlaysOver(m_screen).size(), 1);
+        QCOMPARE(qobject_cast<Toast *>(OverlayView::overlaysOver(m_screen).first())->text(),
+                 QString("第一条"));
+        QTRY_COMPARE(order.size(), 1);
+        QTRY_COMPARE(OverlayView::overlaysOver(m_screen).size(), 1);
+        QCOMPARE(qobject_cast<Toast *>(OverlayView::overlaysOver(m_screen).first())->text(),
+                 QString("第二条"));
+        QTRY_COMPARE(order, (QStringList{"第一条", "第二条"}));
+    }
+
     void toastDoesNotBlockTouches()
     {
         Toast::showText(m_screen, "没有更多数据了！", 1.5);

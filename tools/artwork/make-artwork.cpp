@@ -612,6 +612,26 @@ void drawExchange(QPainter &p, const QRectF &box, const QColor &c, qreal lineWid
     });
 }
 
+// A cloud crossed out: the network did not answer. Grid 40.
+void drawCloudOff(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 40, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath cloud;
+        cloud.moveTo(11.0, 30.0);
+        cloud.cubicTo(5.0, 30.0, 3.0, 25.0, 4.6, 21.4);
+        cloud.cubicTo(5.8, 18.6, 8.4, 17.4, 10.8, 17.8);
+        cloud.cubicTo(11.6, 11.6, 16.4, 8.0, 21.6, 8.6);
+        cloud.cubicTo(26.4, 9.2, 29.8, 12.8, 30.4, 17.2);
+        cloud.cubicTo(34.4, 17.4, 37.0, 20.6, 36.6, 24.2);
+        cloud.cubicTo(36.2, 27.6, 33.6, 30.0, 30.0, 30.0);
+        cloud.closeSubpath();
+        p.drawPath(cloud);
+        p.drawLine(QPointF(8.0, 6.0), QPointF(33.0, 35.0));
+    });
+}
+
 using Glyph = void (*)(QPainter &, const QRectF &, const QColor &, qreal);
 
 QImage homeTile(Glyph glyph, const QColor &colour)
@@ -899,6 +919,9 @@ bool paintAll()
     for (int i = 0; i < 9; ++i)
         ok &= save(homeTile(homeButtons[i].first, homeButtons[i].second),
                    QStringLiteral("home_button_%1.png").arg(i));
+
+    ok &= save(glyphImage(80, drawCloudOff, QColor(0xc4, 0xc4, 0xc8), 2.6),
+               QStringLiteral("load_failed.png"));
 
     ok &= save(remotePlaceholder(), QStringLiteral("placeholder.png"));
     ok &= save(logo(), QStringLiteral("logo.png"));
