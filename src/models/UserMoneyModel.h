@@ -24,7 +24,9 @@ class UserMoneyModel
     Q_PROPERTY(QString dividendmethodname MEMBER dividendmethodname)
     Q_PROPERTY(double ipomaxsize MEMBER ipomaxsize)
     Q_PROPERTY(QString tsjybs MEMBER tsjybs)
-    Q_PROPERTY(QString tsjysj MEMBER tsjysj)
+    // Written through a setter: a member property skips writing "" over an absent (null)
+    // value, and only a present, empty date means the contract had no special transaction.
+    Q_PROPERTY(QString tsjysj MEMBER tsjysj WRITE setTsjysj)
     Q_PROPERTY(QString htyclts MEMBER htyclts)
     Q_PROPERTY(QString jlhtdqts MEMBER jlhtdqts)
     Q_PROPERTY(QString fpje MEMBER fpje)
@@ -78,7 +80,7 @@ public:
     QString dividendmethodname;
     double ipomaxsize = 0; // issue size in yuan: the server sends a number
     QString tsjybs;
-    QString tsjysj;
+    QString tsjysj; // null while the record carried no such key
     QString htyclts;
     QString jlhtdqts;
     QString fpje;
@@ -113,6 +115,8 @@ public:
     QString operatedate;
     QString indiminsubamount;
     QString dividendmethod;
+
+    void setTsjysj(const QString &value) { tsjysj = value.isNull() ? QStringLiteral("") : value; }
 };
 
 Q_DECLARE_METATYPE(UserMoneyModel)

@@ -11,7 +11,9 @@ void apply(TableView *table, TableViewDataSource *dataSource, TableViewDelegate 
 {
     table->setDataSource(dataSource);
     table->setDelegate(delegate);
-    table->setRowHeight(160);
+    // Cards are 160 points and grow when a name or a term runs to more lines.
+    table->setRowHeight(TableView::kAutomaticDimension);
+    table->setEstimatedRowHeight(160);
     table->setSeparatorsVisible(false);
     table->setStyle(TableView::Style::Grouped); // the grey background
     table->setSectionHeaderHeight(0);

@@ -2,9 +2,9 @@
 
 #include "OnlineTradingViewController.h"
 #include "ProductAnnouncementViewController.h"
-#include "QZHomePageViewController.h"
 #include "ProductDetailViewController.h"
 #include "QZDetailProductViewController.h"
+#include "QZHomePageViewController.h"
 #include "QZMoreDetailViewController.h"
 #include "QZProductViewController.h"
 #include "QZTrustClassViewController.h"

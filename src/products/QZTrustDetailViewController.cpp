@@ -16,6 +16,7 @@
 #include "TrustHistoryViewController.h"
 #include "UiColor.h"
 
+#include <QLabel>
 #include <QLayout>
 
 namespace {
@@ -87,7 +88,9 @@ void QZTrustDetailViewController::initUI()
     table->setDelegate(this);
     table->setStyle(TableView::Style::Grouped);
     table->setSectionHeaderHeight(0);
-    table->setRowHeight(kRowHeight);
+    // Rows are 71 points, and grow for a long name or introduction rather than cut it.
+    table->setRowHeight(TableView::kAutomaticDimension);
+    table->setEstimatedRowHeight(kRowHeight);
     table->setTableHeaderView(m_ui->headView);
     table->reloadData();
 
@@ -123,6 +126,20 @@ void QZTrustDetailViewController::showNetValues(const QList<NetProductModel> &re
     if (m_jzDataArray.isEmpty())
         showToast(QStringLiteral("没有相关净值产品数据啦！"), 1.5);
     reloadChartView();
+    // Without values there is nothing to open: the area says so instead of showing an axis.
+    const bool empty = m_jzDataArray.isEmpty();
+    m_ui->chartHint->setVisible(!empty);
+    if (empty && !m_noValues) {
+        m_noValues = new QLabel(QStringLiteral("暂无净值数据"), m_ui->chartView);
+        m_noValues->setObjectName(QStringLiteral("noNetValuesLabel"));
+        m_noValues->setAlignment(Qt::AlignCenter);
+        m_noValues->setStyleSheet(QStringLiteral("color: #8e8e93; font-size: 14px;"));
+    }
+    if (m_noValues) {
+        m_noValues->setGeometry(m_ui->chartView->rect());
+        m_noValues->setVisible(empty);
+        m_noValues->raise();
+    }
     // The answer is in date order, so the last value is the newest.
     m_ui->newestLabel->setText(m_jzDataArray.isEmpty() ? QString() : m_jzDataArray.last().w_jz);
     m_ui->detailLabel->setText(ProductTexts::trustStartAmount(m_jzmodel.w_qdje));
@@ -152,6 +169,8 @@ void QZTrustDetailViewController::reloadChartView()
 
 void QZTrustDetailViewController::chartViewTapped()
 {
+    if (m_jzDataArray.isEmpty())
+        return;
     auto *history = new TrustHistoryViewController;
     history->setJzDataArray(m_jzDataArray);
     navigationController()->pushViewController(history, true);
@@ -187,6 +206,7 @@ TableViewCell *QZTrustDetailViewController::cellForRowAtIndexPath(TableView *tab
                                                                   const IndexPath &indexPath)
 {
     auto *cell = tableView->dequeueReusableCell<QZDetailProductTableViewCell>();
+    cell->setMinimumHeight(kRowHeight);
     if (indexPath.row == 0) {
         cell->showHeading(QStringLiteral("产品要素"), false);
     } else {

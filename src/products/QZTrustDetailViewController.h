@@ -12,6 +12,7 @@
 namespace Ui {
 class QZTrustDetailViewController;
 }
+class QLabel;
 class RXLineChartView;
 
 // "证券信托产品": one securities trust's key figures, a three-row description, its net values
@@ -66,4 +67,5 @@ private:
     QList<QPair<QString, QString>> m_rows; // caption, content
     QString m_fxgm;
     QPointer<RXLineChartView> m_lineChartView;
+    QLabel *m_noValues = nullptr; // "暂无净值数据", made when a trust has none
 };

@@ -44,12 +44,12 @@ NavigationItem *NavigationBar::item() const
 
 QString NavigationBar::title() const
 {
-    return m_titleLabel->text();
+    return m_item ? m_item->title() : QString();
 }
 
 void NavigationBar::refresh()
 {
-    m_titleLabel->setText(m_item ? m_item->title() : QString());
+    m_titleLabel->setAccessibleName(title());
     QWidget *left = m_item ? m_item->leftWidget() : nullptr;
     QWidget *right = m_item ? m_item->rightWidget() : nullptr;
     if (m_left && m_left != left)
@@ -93,7 +93,11 @@ void NavigationBar::layoutItems()
         rightWidth = s.width();
     }
     const int side = std::max(leftWidth, rightWidth) + 4;
-    m_titleLabel->setGeometry(side, 0, std::max(0, width() - 2 * side), height());
+    const int titleWidth = std::max(0, width() - 2 * side);
+    m_titleLabel->setGeometry(side, 0, titleWidth, height());
+    // A title longer than the bar ends in "…", as the phone's bar shows it.
+    m_titleLabel->setText(
+        m_titleLabel->fontMetrics().elidedText(title(), Qt::ElideRight, titleWidth));
 }
 
 void NavigationBar::paintEvent(QPaintEvent *)

@@ -38,8 +38,10 @@ void PagedListLoader::send(int offset, bool firstPage)
     const bool withOrder = firstPage || m_query.orderbyOnEveryPage;
     const ParamsExt ext =
         Request::paging(m_query.pageSize, offset, withOrder ? m_query.orderby : OrderBy());
+    const QJsonObject params =
+        !firstPage && m_query.laterPageParams ? m_query.laterPageParams() : m_query.params;
     GatewayClient::post(
-        Request::getJsonStr(m_query.code, m_query.params, ext), m_screen,
+        Request::getJsonStr(m_query.code, params, ext), m_screen,
         [this, firstPage](const ResponseEnvelope &answer) {
             m_arrived(answer, firstPage);
             if (!m_table)

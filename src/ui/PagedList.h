@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class RootViewController;
 class TableView;
@@ -20,6 +21,9 @@ struct PagedQuery
     // Some lists send their order with the first page only.
     bool orderbyOnEveryPage = true;
     int pageSize = 10;
+    // Some lists take later pages' parameters from elsewhere (the stored customer, say),
+    // read when each page is asked for.
+    std::function<QJsonObject()> laterPageParams = {};
 };
 
 // The paging every list screen shares: the first page when the screen loads and when the

@@ -876,6 +876,86 @@ QImage splash()
     return image;
 }
 
+// ---------------------------------------------------------------------------
+// Holdings: section headers of the details, the special-transaction marks.
+
+const QColor kOrange(0xff, 0x84, 0x00);
+const QColor kArrowGrey(0xb4, 0xb4, 0xb9);
+
+// Leading icon of a detail section: a list on a blue disc.
+QImage sectionIcon()
+{
+    QImage image = canvas(18, 18);
+    QPainter p(&image);
+    begin(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBrand);
+    p.drawEllipse(QPointF(9, 9), 8.6, 8.6);
+    p.setPen(strokePen(Qt::white, 1.4));
+    for (const qreal y : {5.8, 9.0, 12.2}) {
+        p.drawPoint(QPointF(5.6, y));
+        p.drawLine(QPointF(8.0, y), QPointF(12.6, y));
+    }
+    return image;
+}
+
+// The hairline under a section header, stretched to the screen's width.
+QImage hairline()
+{
+    return canvas(320, 1, QColor(0xe5, 0xe5, 0xe5));
+}
+
+// The fold arrow of an expandable section: up while open, down while closed.
+QImage foldArrow(bool up)
+{
+    QImage image = canvas(16, 16);
+    QPainter p(&image);
+    begin(p);
+    p.setPen(strokePen(kArrowGrey, 1.8));
+    p.drawPolyline(up ? QPolygonF({{3.5, 10.5}, {8, 6}, {12.5, 10.5}})
+                      : QPolygonF({{3.5, 6}, {8, 10.5}, {12.5, 6}}));
+    return image;
+}
+
+// A special transaction's kind in its list row: a transfer (two arrows) or a
+// redemption (an arrow coming back), white on a coloured disc.
+QImage tradeMark(bool transfer)
+{
+    QImage image = canvas(40, 40);
+    QPainter p(&image);
+    begin(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(transfer ? kOrange : QColor(0x2e, 0xb8, 0x8a));
+    p.drawEllipse(QPointF(20, 20), 19.4, 19.4);
+    if (transfer) {
+        drawExchange(p, QRectF(9, 9, 22, 22), Qt::white, 2.0);
+        return image;
+    }
+    p.setPen(strokePen(Qt::white, 2.0));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath back;
+    back.moveTo(27, 27);
+    back.lineTo(27, 19);
+    back.cubicTo(27, 14, 23, 13, 19, 13);
+    back.lineTo(12, 13);
+    p.drawPath(back);
+    p.drawPolyline(QPolygonF({{16, 9}, {12, 13}, {16, 17}}));
+    return image;
+}
+
+// The mark of a contract with special transactions in the bought list.
+QImage specialTradeTag()
+{
+    QImage image = canvas(52, 18);
+    QPainter p(&image);
+    begin(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOrange);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 51, 17), 3, 3);
+    drawText(p, QRectF(0, 0, 52, 18), QStringLiteral("特殊交易"), cjk(11), Qt::white);
+    return image;
+}
+
 bool paintAll()
 {
     bool ok = true;
@@ -926,6 +1006,14 @@ bool paintAll()
     ok &= save(remotePlaceholder(), QStringLiteral("placeholder.png"));
     ok &= save(logo(), QStringLiteral("logo.png"));
     ok &= save(splash(), QStringLiteral("splash.png"));
+
+    ok &= save(sectionIcon(), QStringLiteral("ico_faq_d.png"));
+    ok &= save(hairline(), QStringLiteral("line_real.png"));
+    ok &= save(foldArrow(true), QStringLiteral("ico_listup.png"));
+    ok &= save(foldArrow(false), QStringLiteral("ico_listdown.png"));
+    ok &= save(tradeMark(true), QStringLiteral("transfer.png"));
+    ok &= save(tradeMark(false), QStringLiteral("getback.png"));
+    ok &= save(specialTradeTag(), QStringLiteral("tsjy.png"));
     return ok;
 }
 

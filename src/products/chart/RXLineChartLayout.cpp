@@ -45,7 +45,7 @@ QList<int> labelledIndices(int count)
 } // namespace
 
 RXLineChartLayout::RXLineChartLayout(const QList<ChartViewModel> &points, QSizeF size,
-                                     qreal screenWidth)
+                                     qreal screenWidth, const TextWidth &textWidth)
     : m_size(size), m_screenWidth(screenWidth)
 {
     m_values.reserve(points.size());
@@ -55,6 +55,8 @@ RXLineChartLayout::RXLineChartLayout(const QList<ChartViewModel> &points, QSizeF
         return;
     placeDots();
     placeDateLabels(points);
+    if (textWidth)
+        separateDateLabels(textWidth);
     placeValueLabels();
 }
 
@@ -130,6 +132,36 @@ void RXLineChartLayout::placeDateLabels(const QList<ChartViewModel> &points)
         }
         m_dateLabels.append(label);
     }
+}
+
+void RXLineChartLayout::separateDateLabels(const TextWidth &textWidth)
+{
+    constexpr qreal kGap = 6;
+    // Each label shrinks to its text where its alignment puts it.
+    for (Label &label : m_dateLabels) {
+        const qreal w = textWidth(label.text);
+        qreal left = label.frame.left();
+        if (label.alignment & Qt::AlignHCenter)
+            left = label.frame.center().x() - w / 2;
+        else if (label.alignment & Qt::AlignRight)
+            left = label.frame.right() - w;
+        label.frame = QRectF(left, label.frame.top(), w, label.frame.height());
+        label.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    }
+    const auto clash = [](const Label &a, const Label &b) {
+        return a.frame.right() + kGap > b.frame.left();
+    };
+    // The middle one moves clear of the first, and goes when the last leaves it no room;
+    // the first and the last stay, since they bound the span shown.
+    if (m_dateLabels.size() == 3) {
+        Label &middle = m_dateLabels[1];
+        if (clash(m_dateLabels.at(0), middle))
+            middle.frame.moveLeft(m_dateLabels.at(0).frame.right() + kGap);
+        if (clash(middle, m_dateLabels.at(2)))
+            m_dateLabels.removeAt(1);
+    }
+    if (m_dateLabels.size() == 2 && clash(m_dateLabels.at(0), m_dateLabels.at(1)))
+        m_dateLabels.removeLast();
 }
 
 void RXLineChartLayout::placeValueLabels()

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <functional>
 
 // Where the line chart puts everything, worked out once per series, in the chart's own
 // coordinates: the point markers, the line segments, the axis labels and the value rules.
@@ -32,10 +33,15 @@ public:
         QPointF endPoint;
     };
 
+    // The width a label's text takes when drawn.
+    using TextWidth = std::function<qreal(const QString &)>;
+
     RXLineChartLayout() = default;
     // size: the chart's own width and height; screenWidth: the phone screen's width, which
-    // places the centre and right date labels and sets the length of the rules.
-    RXLineChartLayout(const QList<ChartViewModel> &points, QSizeF size, qreal screenWidth);
+    // places the centre and right date labels and sets the length of the rules. With the
+    // texts' widths known, date labels that would touch are moved apart or dropped.
+    RXLineChartLayout(const QList<ChartViewModel> &points, QSizeF size, qreal screenWidth,
+                      const TextWidth &textWidth = {});
 
     int count() const { return int(m_values.size()); }
     bool isEmpty() const { return m_values.isEmpty(); }
@@ -66,6 +72,7 @@ public:
 private:
     void placeDots();
     void placeDateLabels(const QList<ChartViewModel> &points);
+    void separateDateLabels(const TextWidth &textWidth);
     void placeValueLabels();
 
     QSizeF m_size;

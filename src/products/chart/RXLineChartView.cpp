@@ -142,7 +142,10 @@ void RXLineChartView::reloadView()
 
 void RXLineChartView::reloadLinesAndDots()
 {
-    m_layout = RXLineChartLayout(m_chartInfos, m_frame.size(), m_screenWidth);
+    const QFontMetricsF metrics(chartFont(12));
+    m_layout = RXLineChartLayout(
+        m_chartInfos, m_frame.size(), m_screenWidth,
+        [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
     m_dotViews.clear();
     m_lineViews.clear();
     m_linesLayer = QPixmap();

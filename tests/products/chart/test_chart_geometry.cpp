@@ -169,6 +169,33 @@ private slots:
         QCOMPARE(layout.segments().size(), last);
     }
 
+    // Date labels never touch: the middle one moves clear of the first or goes.
+    void dateLabelsNeverTouch_data()
+    {
+        QTest::addColumn<qreal>("screen");
+        QTest::addColumn<qreal>("textWidth");
+        QTest::addColumn<QList<int>>("labelled");
+        // clang-format off
+        QTest::newRow("roomy: all three")        << qreal(414) << qreal(60) << QList<int>{0, 3, 5};
+        QTest::newRow("320 wide: middle moves")  << qreal(320) << qreal(80) << QList<int>{0, 3, 5};
+        QTest::newRow("320 wide: middle goes")   << qreal(320) << qreal(96) << QList<int>{0, 5};
+        QTest::newRow("very narrow: first only") << qreal(120) << qreal(96) << QList<int>{0};
+        // clang-format on
+    }
+
+    void dateLabelsNeverTouch()
+    {
+        QFETCH(qreal, screen);
+        QFETCH(qreal, textWidth);
+        QFETCH(QList<int>, labelled);
+        const RXLineChartLayout layout(series({1, 2, 3, 2, 1, 2}), QSizeF(screen - 30, kHeight),
+                                       screen, [textWidth](const QString &) { return textWidth; });
+        QCOMPARE(indicesOf(layout.dateLabels()), labelled);
+        for (int i = 0; i + 1 < layout.dateLabels().size(); ++i)
+            QVERIFY(layout.dateLabels().at(i).frame.right() <
+                    layout.dateLabels().at(i + 1).frame.left());
+    }
+
     void onePointStandsInTheMiddleAndReadsOut()
     {
         const RXLineChartLayout layout = layoutOf({1.5});

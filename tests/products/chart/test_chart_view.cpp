@@ -132,8 +132,9 @@ private slots:
     {
         RXLineChartView chart(QRectF(0, 0, 320, 200), m_host.get());
         chart.setChartInfos(series({1.0, 1.2, 0.8, 1.1}));
-        QCOMPARE(labelTexts(chart), (QStringList{"2016年01月10日", "2016年01月12日",
-                                                 "2016年01月13日", "1.200", "1.000", "0.800"}));
+        // On a 320-point phone the middle date has no room between the first and the last.
+        QCOMPARE(labelTexts(chart), (QStringList{"2016年01月10日", "2016年01月13日", "1.200",
+                                                 "1.000", "0.800"}));
         QCOMPARE(chart.dotViews().size(), 4);
         for (const RXCircleDotView &dot : chart.dotViews())
             QVERIFY(dot.hidden);

@@ -180,7 +180,11 @@ private slots:
         QCOMPARE(m_phone->toastTexts(), QStringList{"没有相关净值产品数据啦！"});
         QCOMPARE(m_phone->toastDurations(), QList<double>{1.5});
         QCOMPARE(text(detail, "newestLabel"), QString());
-        QVERIFY(!detail->lineChartView()->overlay()); // blank and untouchable
+        QVERIFY(!detail->lineChartView()->overlay()); // untouchable
+        QCOMPARE(visibleText(detail, "noNetValuesLabel"), QString("暂无净值数据"));
+        QCOMPARE(visibleText(detail, "chartHint"), QString("<hidden chartHint>"));
+        detail->chartViewTapped();
+        QCOMPARE(m_phone->nav()->topViewController(), detail); // no history to open
     }
 
     void signedInSeriesIsNotDoubled()

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "SpecialTradeDetailScreen.h"
+
+// "转让详情": the transferor, the transfer and the transferee.
+class TransferDetailsViewController final : public SpecialTradeDetailScreen
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TransferDetailsViewController)
+
+public:
+    explicit TransferDetailsViewController(QWidget *parent = nullptr);
+
+private:
+    QList<SpecialTradeTexts::Section> sections() const override;
+};
