@@ -12,6 +12,10 @@
 #include "NavigationItem.h"
 #include "NotificationCenter.h"
 #include "QZAccountTableViewCell.h"
+#include "QZAppointmentedViewController.h"
+#include "QZBoughtViewController.h"
+#include "QZProfitViewController.h"
+#include "QZTradeViewController.h"
 #include "RecordMapper.h"
 #include "SessionStore.h"
 #include "SignInForm.h"
@@ -57,22 +61,23 @@ QZAccountViewController::QZAccountViewController(QWidget *parent)
     connect(m_ui->formView->forgetButton(), &QPushButton::clicked, this,
             [this]() { pushScreenNamed(QStringLiteral("GetphoneNumberViewController")); });
     connect(m_ui->leftControlView, &QPushButton::clicked, this, [this]() {
-        openHoldings(
-            QStringLiteral("QZTradeViewController"),
-            {{QStringLiteral("userMoneyArray"), RecordMapper::toJsonArray(m_wdfMoneyDataArray)}});
+        auto *trade = new QZTradeViewController;
+        trade->setUserMoneyArray(m_wdfMoneyDataArray);
+        navigationController()->pushViewController(trade, true);
     });
     connect(m_ui->rightControlView, &QPushButton::clicked, this, [this]() {
-        openHoldings(
-            QStringLiteral("QZProfitViewController"),
-            {{QStringLiteral("profitArray"), RecordMapper::toJsonArray(m_profitDataArray)}});
+        auto *profit = new QZProfitViewController;
+        profit->setProfitArray(m_profitDataArray);
+        navigationController()->pushViewController(profit, true);
     });
     connect(m_ui->buttomLeftView, &QPushButton::clicked, this, [this]() {
-        openHoldings(QStringLiteral("QZBoughtViewController"),
-                     {{QStringLiteral("userMoneyDataArray"),
-                       RecordMapper::toJsonArray(m_userMoneyDataArray)}});
+        auto *bought = new QZBoughtViewController;
+        bought->setUserMoneyDataArray(m_userMoneyDataArray);
+        navigationController()->pushViewController(bought, true);
     });
-    connect(m_ui->buttomRightView, &QPushButton::clicked, this,
-            [this]() { openHoldings(QStringLiteral("QZAppointmentedViewController"), {}); });
+    connect(m_ui->buttomRightView, &QPushButton::clicked, this, [this]() {
+        navigationController()->pushViewController(new QZAppointmentedViewController, true);
+    });
 }
 
 QZAccountViewController::~QZAccountViewController()
@@ -310,11 +315,6 @@ void QZAccountViewController::exitAccount()
     SessionStore::exitAccount();
     m_ui->formView->passwordTextField()->clear();
     changeViewStatus();
-}
-
-void QZAccountViewController::openHoldings(const QString &className, const QJsonObject &properties)
-{
-    pushScreenNamed(className, properties);
 }
 
 void QZAccountViewController::LeftNavigationButtonClick()

@@ -60,7 +60,6 @@ private:
     void signIn();
     void askToSignOut();
     void exitAccount();
-    void openHoldings(const QString &className, const QJsonObject &properties);
 
     Ui::QZAccountViewController *m_ui;
     SignInForm *m_form = nullptr;

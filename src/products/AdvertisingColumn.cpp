@@ -1,5 +1,6 @@
 #include "AdvertisingColumn.h"
 
+#include "AspectFillLabel.h"
 #include "ImageLoader.h"
 #include "PageControl.h"
 #include "PagingScrollView.h"
@@ -49,9 +50,8 @@ void AdvertisingColumn::setArray(const QStringList &images, const QStringList &l
         pages.append(empty);
     }
     for (int i = 0; i < images.size(); ++i) {
-        auto *image = new QLabel;
+        auto *image = new AspectFillLabel;
         image->setObjectName(QStringLiteral("image%1").arg(i));
-        image->setScaledContents(true);
         ImageLoader::shared()->loadInto(image, QUrl(images.at(i)));
         pages.append(image);
     }

@@ -1,6 +1,9 @@
 #include "TabbarView.h"
 
+#include "UiColor.h"
 #include "UiImage.h"
+
+#include <QPainter>
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,29 +16,31 @@ struct SlotInfo
     int tag;
     const char *objectName;
     const char *image;
+    const char *caption;
 };
 
 constexpr SlotInfo kSlots[] = {
-    {0, 101, "homeTabButton", "home"},
-    {1, 102, "productTabButton", "buy"},
-    {3, 104, "newsTabButton", "zx"},
-    {4, 105, "accountTabButton", "zh"},
+    {0, 101, "homeTabButton", "tab_home", "首页"},
+    {1, 102, "productTabButton", "tab_buy", "产品"},
+    {3, 104, "newsTabButton", "tab_zx", "资讯"},
+    {4, 105, "accountTabButton", "tab_zh", "账户"},
 };
+
+constexpr int kIconSide = 22;
 
 } // namespace
 
 TabbarView::TabbarView(QWidget *parent)
-    : QWidget(parent), m_background(new QLabel(this)), m_circle(new QLabel(this)),
-      m_callButton(new QPushButton(m_circle))
+    : QWidget(parent), m_circle(new QLabel(this)), m_callButton(new QPushButton(m_circle))
 {
     setObjectName(QStringLiteral("tabBar"));
-    m_background->setScaledContents(true);
     m_circle->setPixmap(UiImage::pixmap(QStringLiteral("circle")));
     m_circle->setScaledContents(true);
     for (const SlotInfo &info : kSlots) {
         auto *button = new QPushButton(this);
         button->setObjectName(QString::fromLatin1(info.objectName));
         button->setProperty("tag", info.tag);
+        button->setAccessibleName(QString::fromUtf8(info.caption));
         button->setFlat(true);
         button->setStyleSheet(
             QStringLiteral("QPushButton { border: none; background: transparent; }"));
@@ -45,6 +50,7 @@ TabbarView::TabbarView(QWidget *parent)
     }
     m_callButton->setObjectName(QStringLiteral("callButton"));
     m_callButton->setProperty("tag", 103);
+    m_callButton->setAccessibleName(QStringLiteral("拨打客服热线"));
     m_callButton->setFlat(true);
     m_callButton->setIcon(UiImage::named(QStringLiteral("call")));
     m_callButton->setIconSize(QSize(49, 49));
@@ -59,7 +65,7 @@ void TabbarView::selectSlot(int slot)
     for (const SlotInfo &info : kSlots) {
         if (info.slot == slot) {
             m_selected = slot;
-            m_background->setPixmap(UiImage::pixmap(QString::fromLatin1(info.image)));
+            update();
             return;
         }
     }
@@ -80,7 +86,6 @@ void TabbarView::resizeEvent(QResizeEvent *)
 {
     // The widget reaches kCircleRise above the bar so the round button can stand out.
     const int barTop = height() - kHeight;
-    m_background->setGeometry(0, barTop, width(), kHeight);
     const int slotWidth = width() / 5;
     for (int i = 0; i < m_slotButtons.size(); ++i) {
         const int slot = kSlots[i].slot;
@@ -91,4 +96,30 @@ void TabbarView::resizeEvent(QResizeEvent *)
     m_callButton->setGeometry((kCircleSide - 49) / 2, (kCircleSide - 49) / 2, 49, 49);
     // Only the bar and the disc take touches; the strip beside the disc belongs to the screen.
     setMask(QRegion(0, barTop, width(), kHeight) + QRegion(m_circle->geometry(), QRegion::Ellipse));
+}
+
+void TabbarView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF bar(0, height() - kHeight, width(), kHeight);
+    p.fillRect(bar, Qt::white);
+    p.fillRect(QRectF(0, bar.top(), width(), 1), UiColor::getColor(QStringLiteral("d9d9d9")));
+    QFont font = p.font();
+    font.setPixelSize(10);
+    p.setFont(font);
+    const qreal slotWidth = width() / 5.0;
+    for (const SlotInfo &info : kSlots) {
+        const bool selected = info.slot == m_selected;
+        const QString image =
+            QString::fromLatin1(info.image) + (selected ? QStringLiteral("_selected") : QString());
+        const qreal left = info.slot * slotWidth;
+        p.drawPixmap(QRect(int(left + (slotWidth - kIconSide) / 2), int(bar.top()) + 5, kIconSide,
+                           kIconSide),
+                     UiImage::pixmap(image));
+        p.setPen(selected ? UiColor::getColor(QStringLiteral("0588e5"))
+                          : UiColor::getColor(QStringLiteral("8e8e93")));
+        p.drawText(QRectF(left, bar.top() + 29, slotWidth, 15), Qt::AlignCenter,
+                   QString::fromUtf8(info.caption));
+    }
 }

@@ -5,8 +5,9 @@
 class QLabel;
 class QPushButton;
 
-// The 49-point bar at the bottom: a background picture naming the selected slot, four
-// transparent slot buttons and the round call button rising above the middle slot.
+// The 49-point bar at the bottom: four slots, each a glyph over its caption with the
+// selected one in the brand colour, drawn at whatever width the phone has, and the round
+// call button rising above the middle slot.
 class TabbarView : public QWidget
 {
     Q_OBJECT
@@ -18,7 +19,7 @@ public:
 
     explicit TabbarView(QWidget *parent = nullptr);
 
-    // Shows the background of that slot (0, 1, 3 or 4).
+    // Shows that slot (0, 1, 3 or 4) as the selected one.
     void selectSlot(int slot);
     int selectedSlot() const { return m_selected; }
 
@@ -31,9 +32,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    QLabel *m_background;
     QLabel *m_circle;
     QList<QPushButton *> m_slotButtons; // tags 101, 102, 104, 105
     QPushButton *m_callButton;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QSequentialIterable>
 #include <QTest>
 
 using namespace ScreenProbe;
@@ -38,9 +39,7 @@ private slots:
     {
         QLoggingCategory::setFilterRules("chenglan.*.debug=false");
         registerHoldingsScreens();
-        StubScreen::standFor({"QZTradeViewController", "QZProfitViewController",
-                              "QZBoughtViewController", "QZAppointmentedViewController",
-                              "QZSettingViewController", "QZMessageViewController",
+        StubScreen::standFor({"QZSettingViewController", "QZMessageViewController",
                               "QZactivityViewController", "QZRegister1ViewController"});
     }
     void init()
@@ -172,11 +171,15 @@ private slots:
         QTRY_VERIFY(!account->userMoneyDataArray().isEmpty());
         QTRY_VERIFY(!account->productsDataArray().isEmpty());
         QVERIFY(tap(m_phone->nav(), control.toLatin1().constData()));
-        auto *stub = m_phone->top<StubScreen>();
-        QVERIFY(stub);
-        QCOMPARE(stub->openedAs, opened);
-        if (!handedOver.isEmpty())
-            QVERIFY(!stub->property(handedOver.toLatin1().constData()).toList().isEmpty());
+        ViewController *top = m_phone->nav()->topViewController();
+        auto *stub = qobject_cast<StubScreen *>(top);
+        QCOMPARE(stub ? stub->openedAs : QString::fromLatin1(top->metaObject()->className()),
+                 opened);
+        // The records the overview holds are handed over, whatever the screen's own type.
+        if (!handedOver.isEmpty()) {
+            const QVariant records = top->property(handedOver.toLatin1().constData());
+            QVERIFY(records.value<QSequentialIterable>().size() > 0);
+        }
     }
 
     void signOutKeepsTypeAndNumber()

@@ -42,10 +42,13 @@ const QString kCjkFamily = QStringLiteral("Noto Sans CJK SC");
 
 QString g_outputDir;
 int g_written = 0;
+int g_scale = 1; // the pass being painted: 1, 2 or 3 device pixels a point
 
+// A canvas of the given size in points; painters draw in points whatever the scale.
 QImage canvas(int width, int height, const QColor &fill = Qt::transparent)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * g_scale, height * g_scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_scale);
     image.fill(fill);
     return image;
 }
@@ -57,8 +60,12 @@ void begin(QPainter &p)
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-bool save(const QImage &image, const QString &name)
+// Writes "name.png", or "name@2x.png" and "name@3x.png" in the sharper passes.
+bool save(const QImage &image, const QString &pointName)
 {
+    QString name = pointName;
+    if (g_scale > 1)
+        name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(g_scale));
     const QString path = QDir(g_outputDir).filePath(name);
     if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
         QTextStream(stderr) << "make-artwork: cannot write " << path << '\n';
@@ -408,33 +415,13 @@ void drawBubbleDecor(QPainter &p, const QPointF &centre, qreal radius, qreal alp
 // ---------------------------------------------------------------------------
 // Images.
 
-// The tab bar: five 64-point slots, the middle one left free for the round call
-// button. `selected` is the slot drawn in the brand colour.
-QImage tabBar(int selected)
+// A tab's glyph, 22 points square: grey, or in the brand colour when its tab is selected.
+QImage tabIcon(void (*glyph)(QPainter &, const QRectF &, const QColor &, qreal), bool selected)
 {
-    QImage image = canvas(320, 49, Qt::white);
+    QImage image = canvas(22, 22);
     QPainter p(&image);
     begin(p);
-    p.fillRect(QRectF(0, 0, 320, 1), kHairline);
-
-    struct Slot
-    {
-        int index;
-        QString label;
-        void (*glyph)(QPainter &, const QRectF &, const QColor &, qreal);
-    };
-    const Slot tabs[] = {
-        {0, QStringLiteral("首页"), drawHouse},
-        {1, QStringLiteral("产品"), drawBriefcase},
-        {3, QStringLiteral("资讯"), drawNews},
-        {4, QStringLiteral("账户"), drawPerson},
-    };
-    for (const Slot &slot : tabs) {
-        const QColor c = slot.index == selected ? kBrand : kGrey;
-        const qreal left = slot.index * 64.0;
-        slot.glyph(p, QRectF(left + 21, 5, 22, 22), c, slot.index == selected ? 1.7 : 1.5);
-        drawText(p, QRectF(left, 29, 64, 15), slot.label, cjk(10), c);
-    }
+    glyph(p, QRectF(0, 0, 22, 22), selected ? kBrand : kGrey, selected ? 1.7 : 1.5);
     return image;
 }
 
@@ -507,7 +494,6 @@ QImage accountAvatar()
     drawPerson(p, QRectF(14.5, 13.5, 36, 36), Qt::white, 2.4);
     return image;
 }
-
 
 // ---------------------------------------------------------------------------
 // The home page's nine function buttons: a white glyph on a round tile of its own colour.
@@ -591,7 +577,8 @@ void drawRegisterGlyph(QPainter &p, const QRectF &box, const QColor &c, qreal li
     inGrid(p, box, 22, [&](qreal px) {
         p.setPen(strokePen(c, lineWidth * px));
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(QPolygonF({{13.0, 19.4}, {4.4, 19.4}, {4.4, 2.6}, {17.6, 2.6}, {17.6, 11.4}}));
+        p.drawPolyline(
+            QPolygonF({{13.0, 19.4}, {4.4, 19.4}, {4.4, 2.6}, {17.6, 2.6}, {17.6, 11.4}}));
         p.drawLine(QPointF(7.6, 7.0), QPointF(14.4, 7.0));
         p.drawLine(QPointF(7.6, 10.6), QPointF(12.4, 10.6));
         p.drawLine(QPointF(17.6, 14.6), QPointF(17.6, 20.6));
@@ -959,10 +946,14 @@ QImage specialTradeTag()
 bool paintAll()
 {
     bool ok = true;
-    ok &= save(tabBar(0), QStringLiteral("home.png"));
-    ok &= save(tabBar(1), QStringLiteral("buy.png"));
-    ok &= save(tabBar(3), QStringLiteral("zx.png"));
-    ok &= save(tabBar(4), QStringLiteral("zh.png"));
+    const std::pair<const char *, void (*)(QPainter &, const QRectF &, const QColor &, qreal)>
+        tabs[] = {
+            {"home", drawHouse}, {"buy", drawBriefcase}, {"zx", drawNews}, {"zh", drawPerson}};
+    for (const auto &[name, glyph] : tabs) {
+        ok &= save(tabIcon(glyph, false), QStringLiteral("tab_%1.png").arg(QLatin1String(name)));
+        ok &= save(tabIcon(glyph, true),
+                   QStringLiteral("tab_%1_selected.png").arg(QLatin1String(name)));
+    }
     ok &= save(circleButton(), QStringLiteral("circle.png"));
     ok &= save(callButton(), QStringLiteral("call.png"));
     ok &= save(hotlineIcon(), QStringLiteral("call(42).png"));
@@ -990,12 +981,15 @@ bool paintAll()
     ok &= save(badge(QStringLiteral("售完"), QColor(0xa3, 0xa3, 0xa8)),
                QStringLiteral("shouwan.png"));
 
-    const std::pair<Glyph, QColor> homeButtons[] = {
-        {drawFlame, kRed},           {drawChartGlyph, kBrand},
-        {drawTeaCup, QColor(0xf0, 0x9a, 0x1a)}, {drawNews, QColor(0x2e, 0xb8, 0x8a)},
-        {drawBook, QColor(0x5b, 0x6b, 0xe0)},   {drawCap, QColor(0x8a, 0x5c, 0xd6)},
-        {drawPerson, kBrandDark},    {drawRegisterGlyph, QColor(0x1f, 0xa6, 0xc9)},
-        {drawExchange, QColor(0xe8, 0x6a, 0x3a)}};
+    const std::pair<Glyph, QColor> homeButtons[] = {{drawFlame, kRed},
+                                                    {drawChartGlyph, kBrand},
+                                                    {drawTeaCup, QColor(0xf0, 0x9a, 0x1a)},
+                                                    {drawNews, QColor(0x2e, 0xb8, 0x8a)},
+                                                    {drawBook, QColor(0x5b, 0x6b, 0xe0)},
+                                                    {drawCap, QColor(0x8a, 0x5c, 0xd6)},
+                                                    {drawPerson, kBrandDark},
+                                                    {drawRegisterGlyph, QColor(0x1f, 0xa6, 0xc9)},
+                                                    {drawExchange, QColor(0xe8, 0x6a, 0x3a)}};
     for (int i = 0; i < 9; ++i)
         ok &= save(homeTile(homeButtons[i].first, homeButtons[i].second),
                    QStringLiteral("home_button_%1.png").arg(i));
@@ -1034,7 +1028,9 @@ int main(int argc, char *argv[])
                             << "\" is not installed (Debian: fonts-noto-cjk)\n";
         return 1;
     }
-    const bool ok = paintAll();
+    bool ok = true;
+    for (g_scale = 1; g_scale <= 3; ++g_scale)
+        ok &= paintAll();
     QTextStream(stdout) << g_written << " images written to "
                         << QFileInfo(g_outputDir).absoluteFilePath() << '\n';
     return ok ? 0 : 1;

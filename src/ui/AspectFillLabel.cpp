@@ -1,0 +1,21 @@
+#include "AspectFillLabel.h"
+
+#include <QPainter>
+
+AspectFillLabel::AspectFillLabel(QWidget *parent) : QLabel(parent) {}
+
+void AspectFillLabel::paintEvent(QPaintEvent *event)
+{
+    const QPixmap picture = pixmap();
+    if (picture.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSizeF source = picture.deviceIndependentSize();
+    const QSizeF shown = source.scaled(size(), Qt::KeepAspectRatioByExpanding);
+    const QRectF target((width() - shown.width()) / 2, (height() - shown.height()) / 2,
+                        shown.width(), shown.height());
+    p.drawPixmap(target, picture, QRectF(QPointF(0, 0), picture.size()));
+}
