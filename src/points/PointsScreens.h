@@ -1,4 +1,4 @@
 #pragma once
 
-// Registers the points screens for opening by class name.
+// Registers the points and activity screens for opening by class name.
 void registerPointsScreens();

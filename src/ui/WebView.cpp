@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -15,6 +16,8 @@
 #include <QPointer>
 #include <QTextBrowser>
 #include <QTimer>
+
+#include <cmath>
 
 // A text browser whose remote pictures come from the image loader; each picture is
 // added to the document when it arrives.
@@ -91,6 +94,9 @@ WebView::WebView(QWidget *parent)
     KineticScrolling::enable(m_browser);
     KineticScrolling::enable(m_pdfView);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &WebView::followLink);
+    connect(m_browser->document()->documentLayout(),
+            &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            [this]() { emit contentHeightChanged(contentHeight()); });
 }
 
 void WebView::zoomPdf(qreal factor)
@@ -239,6 +245,18 @@ QString WebView::html() const
 QString WebView::plainText() const
 {
     return m_browser->toPlainText();
+}
+
+int WebView::contentHeight() const
+{
+    return int(std::ceil(m_browser->document()->size().height())) + 2 * m_browser->frameWidth();
+}
+
+void WebView::setScrollEnabled(bool enabled)
+{
+    const Qt::ScrollBarPolicy policy = enabled ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    m_browser->setVerticalScrollBarPolicy(policy);
+    m_browser->setHorizontalScrollBarPolicy(policy);
 }
 
 bool WebView::isShowingPdf() const

@@ -37,6 +37,10 @@ public:
 
     QString html() const;
     QString plainText() const;
+    // The height the page takes at the view's width, for screens that size the view to it.
+    int contentHeight() const;
+    // Off where an outer scroll view moves the page.
+    void setScrollEnabled(bool enabled);
     bool isShowingPdf() const;
     int pdfPageCount() const;
     // How large a document is shown against its page fitting the width (1.0).
@@ -50,6 +54,8 @@ public:
 
 signals:
     void loadFinished(bool ok);
+    // The page's height changed: a new width, or pictures arriving.
+    void contentHeightChanged(int height);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
