@@ -50,6 +50,9 @@ void QZAppointmentedViewController::initUI()
     };
     m_pages = std::make_unique<PagedListLoader>(
         this, m_ui->tableView, query, [this](const ResponseEnvelope &answer, bool firstPage) {
+            // A first page replaces the list, also when it is pulled down to refresh.
+            if (firstPage)
+                m_dataArray.clear();
             m_dataArray.append(answer.recordsAs<modelForAppointedProd>());
             if (firstPage) {
                 const bool none = answer.records().isEmpty();

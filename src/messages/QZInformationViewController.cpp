@@ -55,12 +55,12 @@ void QZInformationViewController::initUI()
 {
     TableView *table = m_ui->tableView;
     // The list exists before the table first asks for its rows.
-    m_articles = std::make_unique<PagedList<QZInformationModel>>(
-        this, table,
-        PagedQuery{FunctionCode::News,
-                   {{QStringLiteral("system_type"), QStringLiteral("3")},
-                    {QStringLiteral("status"), QStringLiteral("1")}},
-                   {{QStringLiteral("begin_time"), QStringLiteral("desc")}}});
+    PagedQuery query{FunctionCode::News,
+                     {{QStringLiteral("system_type"), QStringLiteral("3")},
+                      {QStringLiteral("status"), QStringLiteral("1")}},
+                     {{QStringLiteral("begin_time"), QStringLiteral("desc")}}};
+    query.emptyText = QStringLiteral("暂无资讯");
+    m_articles = std::make_unique<PagedList<QZInformationModel>>(this, table, query);
     table->setDataSource(this);
     table->setDelegate(this);
     table->setStyle(TableView::Style::Grouped); // the grey background

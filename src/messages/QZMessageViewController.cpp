@@ -38,15 +38,15 @@ void QZMessageViewController::initUI()
     TableView *table = m_ui->tableView;
     // The list exists before the table first asks for its rows.
     const QZLoginModel &customer = SessionStore::currentCustomer();
-    m_messages = std::make_unique<PagedList<QZMessageModel>>(
-        this, table,
-        PagedQuery{FunctionCode::Messages,
-                   {{QStringLiteral("khbh"), customer.khbh},
-                    {QStringLiteral("send_cust"), customer.khlx},
-                    {QStringLiteral("query_today"), QStringLiteral("true")},
-                    {QStringLiteral("include_product_message"), QStringLiteral("true")},
-                    {QStringLiteral("system_type"), QStringLiteral("3")}},
-                   {{QStringLiteral("send_time"), QStringLiteral("desc")}}});
+    PagedQuery query{FunctionCode::Messages,
+                     {{QStringLiteral("khbh"), customer.khbh},
+                      {QStringLiteral("send_cust"), customer.khlx},
+                      {QStringLiteral("query_today"), QStringLiteral("true")},
+                      {QStringLiteral("include_product_message"), QStringLiteral("true")},
+                      {QStringLiteral("system_type"), QStringLiteral("3")}},
+                     {{QStringLiteral("send_time"), QStringLiteral("desc")}}};
+    query.emptyText = QStringLiteral("暂无消息");
+    m_messages = std::make_unique<PagedList<QZMessageModel>>(this, table, query);
     table->setDataSource(this);
     table->setDelegate(this);
     table->setStyle(TableView::Style::Grouped); // the grey background

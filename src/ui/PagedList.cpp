@@ -47,8 +47,12 @@ void PagedListLoader::send(int offset, bool firstPage)
             if (!m_table)
                 return;
             if (firstPage) {
-                m_table->hideEmptyState();
                 m_table->endPullRefreshing();
+                if (answer.records().isEmpty() && !m_query.emptyText.isEmpty())
+                    m_table->showEmptyState(QStringLiteral("comment_empty"), m_query.emptyText,
+                                            QString(), {});
+                else
+                    m_table->hideEmptyState();
             }
             m_table->reloadData();
             if (m_table->loadMoreFooter())

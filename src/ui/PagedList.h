@@ -24,6 +24,8 @@ struct PagedQuery
     // Some lists take later pages' parameters from elsewhere (the stored customer, say),
     // read when each page is asked for.
     std::function<QJsonObject()> laterPageParams = {};
+    // What an empty first page says in place of the rows; nothing when empty.
+    QString emptyText = {};
 };
 
 // The paging every list screen shares: the first page when the screen loads and when the

@@ -251,6 +251,17 @@ private slots:
             QCOMPARE(m_phone->top<QZMessageViewController>(), messages);
     }
 
+    void noMessagesSaysSo()
+    {
+        m_phone->gateway().setFault(kMessages, GatewayFault::emptyArray());
+        auto *messages = m_phone->push(new QZMessageViewController);
+        QWidget *empty = nullptr;
+        QTRY_VERIFY((empty = messages->findChild<QWidget *>("emptyStateView")) &&
+                    empty->isVisible());
+        QCOMPARE(ScreenProbe::text(empty, "emptyStateText"), QString("暂无消息"));
+        QVERIFY(!messages->findChild<QWidget *>("loadMoreFooter")->isVisible());
+    }
+
     void returningFromAnArticleReloadsFromTheTop()
     {
         auto *messages = m_phone->push(new QZMessageViewController);

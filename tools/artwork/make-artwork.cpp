@@ -599,6 +599,25 @@ void drawExchange(QPainter &p, const QRectF &box, const QColor &c, qreal lineWid
     });
 }
 
+// An empty tray: nothing to show yet. Grid 40.
+void drawEmptyTray(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
+{
+    inGrid(p, box, 40, [&](qreal px) {
+        p.setPen(strokePen(c, lineWidth * px));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{5, 22}, {11, 9}, {29, 9}, {35, 22}}));
+        p.drawPolyline(QPolygonF({{5, 22},
+                                  {14, 22},
+                                  {16, 26},
+                                  {24, 26},
+                                  {26, 22},
+                                  {35, 22},
+                                  {35, 32},
+                                  {5, 32},
+                                  {5, 22}}));
+    });
+}
+
 // A cloud crossed out: the network did not answer. Grid 40.
 void drawCloudOff(QPainter &p, const QRectF &box, const QColor &c, qreal lineWidth)
 {
@@ -996,6 +1015,8 @@ bool paintAll()
 
     ok &= save(glyphImage(80, drawCloudOff, QColor(0xc4, 0xc4, 0xc8), 2.6),
                QStringLiteral("load_failed.png"));
+    ok &= save(glyphImage(80, drawEmptyTray, QColor(0xc4, 0xc4, 0xc8), 2.6),
+               QStringLiteral("comment_empty.png"));
 
     ok &= save(remotePlaceholder(), QStringLiteral("placeholder.png"));
     ok &= save(logo(), QStringLiteral("logo.png"));
