@@ -2,7 +2,7 @@
 BUILD_DIR := build
 PRESET    := default
 
-.PHONY: deps configure build test run tour gateway bench clean
+.PHONY: deps configure build test run tour gateway bench install clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -27,6 +27,11 @@ gateway: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+# Installs the client with its desktop entry and icon (PREFIX=/usr/local unless given).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -6,6 +6,7 @@
 #include "EmbeddedGateway.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QCommandLineParser>
 #include <QFontDatabase>
 #include <QRegularExpression>
@@ -43,6 +44,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chenglan"));
     QApplication::setOrganizationName(QStringLiteral("chenglan"));
+    // The company's mark in the title bar and task switcher, matched to the desktop entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("chenglan"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("澄岚信托 phone client"));

@@ -53,6 +53,10 @@ QWidget *RootViewController::makeBarButton(const QString &image, const QString &
     }
     if (!title.isEmpty())
         button->setText(title);
+    // A picture alone still says what it does to a screen reader.
+    button->setAccessibleName(!title.isEmpty() ? title
+                              : left           ? QStringLiteral("返回")
+                                               : QStringLiteral("更多"));
     connect(button, &QPushButton::clicked, this, [this, left]() {
         if (left)
             LeftNavigationButtonClick();

@@ -83,7 +83,9 @@ WebView::WebView(QWidget *parent)
 {
     setObjectName(QStringLiteral("webView"));
     m_browser->setObjectName(QStringLiteral("webViewBrowser"));
+    m_browser->setAccessibleName(QStringLiteral("正文"));
     m_pdfView->setObjectName(QStringLiteral("webViewPdf"));
+    m_pdfView->setAccessibleName(QStringLiteral("文档"));
     m_pdfView->setDocument(m_pdf);
     m_pdfView->setPageMode(QPdfView::PageMode::MultiPage);
     m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
