@@ -1,8 +1,39 @@
 #include "AuthFormStyle.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace AuthFormStyle {
+namespace {
+
+// Once typed, a password field shows only dots: a small caption at its right keeps
+// saying which of the fields it is ("原密码", "再次输入新密码").
+void captionPasswordField(QLineEdit *field)
+{
+    QString caption = field->placeholderText();
+    if (caption.startsWith(QStringLiteral("请")))
+        caption.remove(0, 1);
+    if (caption.startsWith(QStringLiteral("输入")))
+        caption.remove(0, 2);
+    auto *label = new QLabel(caption, field);
+    label->setObjectName(field->objectName() + QStringLiteral("Caption"));
+    label->setStyleSheet(QStringLiteral("color: #b4b4b4; font-size: 12px; background: transparent;"
+                                        " border: none; padding: 0;"));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *row = new QHBoxLayout(field);
+    row->setContentsMargins(0, 0, 12, 0);
+    row->addStretch();
+    row->addWidget(label);
+    label->setVisible(!field->text().isEmpty());
+    QObject::connect(field, &QLineEdit::textChanged, label,
+                     [label](const QString &text) { label->setVisible(!text.isEmpty()); });
+    if (field->accessibleName().isEmpty())
+        field->setAccessibleName(caption);
+}
+
+} // namespace
 
 void apply(QWidget *screen)
 {
@@ -27,6 +58,10 @@ void apply(QWidget *screen)
         "#sendCodeButton:disabled { background: transparent; border-color: transparent;"
         " color: #999999; }"
         "QLabel[hint=\"true\"] { font-size: 13px; color: #8e8e93; }"));
+    for (QLineEdit *field : screen->findChildren<QLineEdit *>()) {
+        if (field->echoMode() == QLineEdit::Password && !field->placeholderText().isEmpty())
+            captionPasswordField(field);
+    }
 }
 
 } // namespace AuthFormStyle
