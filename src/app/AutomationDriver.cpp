@@ -60,7 +60,7 @@ AutomationDriver::Reply onceOnly(AutomationDriver::Reply reply)
     };
 }
 
-// A row a command names: its list (see ScreenInspector::findTable), and its `section` (0 when
+// A row a command names: its list (see ScreenWalker::findTable), and its `section` (0 when
 // left out) and `row`, when that row exists.
 struct NamedRow
 {
@@ -68,7 +68,7 @@ struct NamedRow
     IndexPath path;
 };
 
-std::optional<NamedRow> namedRow(const ScreenInspector &screen, const QJsonObject &command,
+std::optional<NamedRow> namedRow(const ScreenWalker &screen, const QJsonObject &command,
                                  QString *error)
 {
     TableView *table = screen.findTable(command, error);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScreenInspector.h"
+#include "ScreenWalker.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -69,7 +69,7 @@ private:
     QJsonObject quit(const QJsonObject &command);
 
     AppDelegate *m_app;
-    ScreenInspector m_screen;
+    ScreenWalker m_screen;
     QSocketNotifier *m_stdin = nullptr;
     QByteArray m_pending; // input read but not yet a whole line
     QList<QByteArray> m_queue;

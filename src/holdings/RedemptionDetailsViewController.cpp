@@ -1,11 +1,11 @@
 #include "RedemptionDetailsViewController.h"
 
 RedemptionDetailsViewController::RedemptionDetailsViewController(QWidget *parent)
-    : SpecialTradeDetailScreen(QStringLiteral("赎回详情"), parent)
+    : TradeEventDetailScreen(QStringLiteral("赎回详情"), parent)
 {
 }
 
-QList<SpecialTradeTexts::Section> RedemptionDetailsViewController::sections() const
+QList<TradeEventTexts::Section> RedemptionDetailsViewController::sections() const
 {
-    return SpecialTradeTexts::redemptionSections(htModel(), stModel());
+    return TradeEventTexts::redemptionSections(htModel(), stModel());
 }

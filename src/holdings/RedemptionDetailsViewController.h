@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SpecialTradeDetailScreen.h"
+#include "TradeEventDetailScreen.h"
 
 // "赎回详情": the investor and the redemption.
-class RedemptionDetailsViewController final : public SpecialTradeDetailScreen
+class RedemptionDetailsViewController final : public TradeEventDetailScreen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RedemptionDetailsViewController)
@@ -12,5 +12,5 @@ public:
     explicit RedemptionDetailsViewController(QWidget *parent = nullptr);
 
 private:
-    QList<SpecialTradeTexts::Section> sections() const override;
+    QList<TradeEventTexts::Section> sections() const override;
 };

@@ -55,7 +55,7 @@ void SpecialTransactionViewController::didSelectRowAtIndexPath(TableView *tableV
 {
     tableView->deselectRowAtIndexPath(indexPath, true);
     const SpecialTradeModel &trade = m_specialDataArray.at(recordIndex(indexPath.row));
-    SpecialTradeDetailScreen *detail = nullptr;
+    TradeEventDetailScreen *detail = nullptr;
     if (trade.jylx == HoldingsTexts::kTransfer)
         detail = new TransferDetailsViewController;
     else if (trade.jylx == HoldingsTexts::kRedemption)

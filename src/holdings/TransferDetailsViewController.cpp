@@ -1,11 +1,11 @@
 #include "TransferDetailsViewController.h"
 
 TransferDetailsViewController::TransferDetailsViewController(QWidget *parent)
-    : SpecialTradeDetailScreen(QStringLiteral("转让详情"), parent)
+    : TradeEventDetailScreen(QStringLiteral("转让详情"), parent)
 {
 }
 
-QList<SpecialTradeTexts::Section> TransferDetailsViewController::sections() const
+QList<TradeEventTexts::Section> TransferDetailsViewController::sections() const
 {
-    return SpecialTradeTexts::transferSections(htModel(), stModel());
+    return TradeEventTexts::transferSections(htModel(), stModel());
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SpecialTradeDetailScreen.h"
+#include "TradeEventDetailScreen.h"
 
 // "转让详情": the transferor, the transfer and the transferee.
-class TransferDetailsViewController final : public SpecialTradeDetailScreen
+class TransferDetailsViewController final : public TradeEventDetailScreen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TransferDetailsViewController)
@@ -12,5 +12,5 @@ public:
     explicit TransferDetailsViewController(QWidget *parent = nullptr);
 
 private:
-    QList<SpecialTradeTexts::Section> sections() const override;
+    QList<TradeEventTexts::Section> sections() const override;
 };

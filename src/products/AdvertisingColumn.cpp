@@ -1,6 +1,6 @@
 #include "AdvertisingColumn.h"
 
-#include "AspectFillLabel.h"
+#include "CoverImageLabel.h"
 #include "ImageLoader.h"
 #include "PageControl.h"
 #include "PagingScrollView.h"
@@ -50,7 +50,7 @@ void AdvertisingColumn::setArray(const QStringList &images, const QStringList &l
         pages.append(empty);
     }
     for (int i = 0; i < images.size(); ++i) {
-        auto *image = new AspectFillLabel;
+        auto *image = new CoverImageLabel;
         image->setObjectName(QStringLiteral("image%1").arg(i));
         ImageLoader::shared()->loadInto(image, QUrl(images.at(i)));
         pages.append(image);

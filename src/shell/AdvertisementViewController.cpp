@@ -3,7 +3,7 @@
 #include "ui_AdvertisementViewController.h"
 
 #include "AdvertisementModel.h"
-#include "AspectFillLabel.h"
+#include "CoverImageLabel.h"
 #include "FunctionCodes.h"
 #include "ImageLoader.h"
 #include "MediaUrl.h"
@@ -57,7 +57,7 @@ void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
     m_scrollView->setGeometry(rect());
     QList<QWidget *> pages;
     for (const QString &url : std::as_const(m_imageUrls)) {
-        auto *page = new AspectFillLabel;
+        auto *page = new CoverImageLabel;
         page->setStyleSheet(QStringLiteral("background: white;"));
         page->resize(size());
         ImageLoader::shared()->loadInto(page, QUrl(url));

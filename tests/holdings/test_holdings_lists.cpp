@@ -304,10 +304,10 @@ private slots:
         QVERIFY(!cell->findChild<QLabel *>("stateImage")->pixmap().isNull());
 
         tableOf(trades)->tapRowAtIndexPath({0, 0});
-        SpecialTradeDetailScreen *detail = transfer
-                                               ? static_cast<SpecialTradeDetailScreen *>(
-                                                     m_phone->top<TransferDetailsViewController>())
-                                               : m_phone->top<RedemptionDetailsViewController>();
+        TradeEventDetailScreen *detail = transfer
+                                             ? static_cast<TradeEventDetailScreen *>(
+                                                   m_phone->top<TransferDetailsViewController>())
+                                             : m_phone->top<RedemptionDetailsViewController>();
         QVERIFY(detail);
         QCOMPARE(detail->htModel().contractno, contractno);
         QCOMPARE(detail->stModel().sxrq, trades->specialDataArray().first().sxrq);

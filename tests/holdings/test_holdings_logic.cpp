@@ -5,7 +5,7 @@
 #include "HoldingsDateFilters.h"
 #include "HoldingsTexts.h"
 #include "IncomeDetail.h"
-#include "SpecialTradeTexts.h"
+#include "TradeEventTexts.h"
 
 #include <QTest>
 
@@ -306,7 +306,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("text");
         using namespace HoldingsTexts;
-        using namespace SpecialTradeTexts;
+        using namespace TradeEventTexts;
         const auto rounded = static_cast<QString (*)(const QString &)>(roundedTenThousands);
         // clang-format off
         QTest::newRow("bought date split")             << TextOf(boughtDate) << "20210318" << "成立日期：2021-03-18";
@@ -363,7 +363,7 @@ private slots:
         t.cpdm = "ZQ003";
         t.je = "300";
         t.sxrq = "20250312";
-        const auto transfer = SpecialTradeTexts::transferSections(c, t);
+        const auto transfer = TradeEventTexts::transferSections(c, t);
         QStringList titles;
         for (const auto &section : transfer)
             titles.append(section.title);
@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(transfer.at(2).rows.at(0), HoldingsTexts::Row("计划编号", "CL007"));
         QCOMPARE(transfer.at(2).rows.at(4), HoldingsTexts::Row("转让协议生效日", "2025-03-12"));
         QCOMPARE(transfer.at(2).rows.at(8), HoldingsTexts::Row("转让当日收益归属", "--"));
-        const auto redemption = SpecialTradeTexts::redemptionSections(c, t);
+        const auto redemption = TradeEventTexts::redemptionSections(c, t);
         QCOMPARE(redemption.size(), 2);
         QCOMPARE(redemption.at(1).rows.at(4), HoldingsTexts::Row("计划编号", "ZQ003"));
         QCOMPARE(redemption.at(1).rows.last(), HoldingsTexts::Row("赎回份额", "300份"));

@@ -1,4 +1,4 @@
-#include "ScreenInspector.h"
+#include "ScreenWalker.h"
 
 #include "AlertController.h"
 #include "AppDelegate.h"
@@ -100,14 +100,14 @@ QJsonObject describeTable(TableView *table)
 
 } // namespace
 
-ScreenInspector::ScreenInspector(AppDelegate *app) : m_app(app) {}
+ScreenWalker::ScreenWalker(AppDelegate *app) : m_app(app) {}
 
-ViewController *ScreenInspector::frontScreen() const
+ViewController *ScreenWalker::frontScreen() const
 {
     return descend(m_app->window()->rootViewController());
 }
 
-QList<QWidget *> ScreenInspector::searchRoots() const
+QList<QWidget *> ScreenWalker::searchRoots() const
 {
     QList<QWidget *> roots;
     const auto overlays = OverlayView::overlaysOver(m_app->window());
@@ -129,7 +129,7 @@ QList<QWidget *> ScreenInspector::searchRoots() const
     return roots;
 }
 
-QWidget *ScreenInspector::findByName(const QString &name) const
+QWidget *ScreenWalker::findByName(const QString &name) const
 {
     for (QWidget *root : searchRoots()) {
         for (QWidget *w : visibleTree(root)) {
@@ -140,7 +140,7 @@ QWidget *ScreenInspector::findByName(const QString &name) const
     return nullptr;
 }
 
-QWidget *ScreenInspector::findByText(const QString &text) const
+QWidget *ScreenWalker::findByText(const QString &text) const
 {
     for (QWidget *root : searchRoots()) {
         for (QWidget *w : visibleTree(root)) {
@@ -151,7 +151,7 @@ QWidget *ScreenInspector::findByText(const QString &text) const
     return nullptr;
 }
 
-QWidget *ScreenInspector::findWidget(const QJsonObject &command, QString *error) const
+QWidget *ScreenWalker::findWidget(const QJsonObject &command, QString *error) const
 {
     QWidget *w = nullptr;
     if (command.contains(QStringLiteral("objectName")))
@@ -163,7 +163,7 @@ QWidget *ScreenInspector::findWidget(const QJsonObject &command, QString *error)
     return w;
 }
 
-QLineEdit *ScreenInspector::findTextField(const QJsonObject &command, QString *error) const
+QLineEdit *ScreenWalker::findTextField(const QJsonObject &command, QString *error) const
 {
     QWidget *w = findWidget(command, error);
     auto *field = qobject_cast<QLineEdit *>(w);
@@ -173,7 +173,7 @@ QLineEdit *ScreenInspector::findTextField(const QJsonObject &command, QString *e
     return field;
 }
 
-TableView *ScreenInspector::findTable(const QJsonObject &command, QString *error) const
+TableView *ScreenWalker::findTable(const QJsonObject &command, QString *error) const
 {
     if (command.contains(QStringLiteral("table"))) {
         const QString name = command.value(QStringLiteral("table")).toString();
@@ -194,7 +194,7 @@ TableView *ScreenInspector::findTable(const QJsonObject &command, QString *error
     return nullptr;
 }
 
-bool ScreenInspector::showsText(const QString &text) const
+bool ScreenWalker::showsText(const QString &text) const
 {
     for (OverlayView *overlay : OverlayView::overlaysOver(m_app->window())) {
         if (auto *toast = qobject_cast<Toast *>(overlay); toast && toast->text() == text)
@@ -213,7 +213,7 @@ bool ScreenInspector::showsText(const QString &text) const
     return false;
 }
 
-QJsonValue ScreenInspector::describeDialog() const
+QJsonValue ScreenWalker::describeDialog() const
 {
     AlertController *alert = AlertController::frontMost(m_app->window());
     if (!alert)
@@ -232,7 +232,7 @@ QJsonValue ScreenInspector::describeDialog() const
         {QStringLiteral("fields"), fields}};
 }
 
-QJsonObject ScreenInspector::describeScreen() const
+QJsonObject ScreenWalker::describeScreen() const
 {
     ViewController *screen = frontScreen();
     QJsonArray stack;

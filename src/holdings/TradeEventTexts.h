@@ -8,7 +8,7 @@
 #include <QString>
 
 // The transfer and redemption details: codes turned into texts, and their sections.
-namespace SpecialTradeTexts {
+namespace TradeEventTexts {
 
 using HoldingsTexts::Section;
 
@@ -22,4 +22,4 @@ QString incomeAttribution(const QString &code);
 QList<Section> transferSections(const UserMoneyModel &contract, const SpecialTradeModel &trade);
 QList<Section> redemptionSections(const UserMoneyModel &contract, const SpecialTradeModel &trade);
 
-} // namespace SpecialTradeTexts
+} // namespace TradeEventTexts

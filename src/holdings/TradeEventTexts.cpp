@@ -1,9 +1,9 @@
-#include "SpecialTradeTexts.h"
+#include "TradeEventTexts.h"
 
 #include "Formatting.h"
 #include "IdentityDocumentTypes.h"
 
-namespace SpecialTradeTexts {
+namespace TradeEventTexts {
 
 QString documentType(const QString &code)
 {
@@ -87,4 +87,4 @@ QList<Section> redemptionSections(const UserMoneyModel &contract, const SpecialT
     };
 }
 
-} // namespace SpecialTradeTexts
+} // namespace TradeEventTexts

@@ -2,23 +2,23 @@
 
 #include "SectionedDetailScreen.h"
 #include "SpecialTradeModel.h"
-#include "SpecialTradeTexts.h"
+#include "TradeEventTexts.h"
 #include "UserMoneyModel.h"
 
 namespace Ui {
-class SpecialTradeDetailScreen;
+class TradeEventDetailScreen;
 }
 
 // What the transfer and the redemption details share: one special transaction of a
 // contract, its sections on a grouped list.
-class SpecialTradeDetailScreen : public SectionedDetailScreen
+class TradeEventDetailScreen : public SectionedDetailScreen
 {
     Q_OBJECT
     Q_PROPERTY(UserMoneyModel htModel READ htModel WRITE setHtModel)
     Q_PROPERTY(SpecialTradeModel stModel READ stModel WRITE setStModel)
 
 public:
-    ~SpecialTradeDetailScreen() override;
+    ~TradeEventDetailScreen() override;
 
     UserMoneyModel htModel() const { return m_htModel; }
     void setHtModel(const UserMoneyModel &model) { m_htModel = model; }
@@ -26,14 +26,14 @@ public:
     void setStModel(const SpecialTradeModel &model) { m_stModel = model; }
 
 protected:
-    SpecialTradeDetailScreen(const QString &title, QWidget *parent);
-    virtual QList<SpecialTradeTexts::Section> sections() const = 0;
+    TradeEventDetailScreen(const QString &title, QWidget *parent);
+    virtual QList<TradeEventTexts::Section> sections() const = 0;
 
 private:
     void initUI() override;
     void initData() override;
 
-    Ui::SpecialTradeDetailScreen *m_ui;
+    Ui::TradeEventDetailScreen *m_ui;
     UserMoneyModel m_htModel;
     SpecialTradeModel m_stModel;
 };

@@ -1,10 +1,10 @@
-#include "AspectFillLabel.h"
+#include "CoverImageLabel.h"
 
 #include <QPainter>
 
-AspectFillLabel::AspectFillLabel(QWidget *parent) : QLabel(parent) {}
+CoverImageLabel::CoverImageLabel(QWidget *parent) : QLabel(parent) {}
 
-void AspectFillLabel::paintEvent(QPaintEvent *event)
+void CoverImageLabel::paintEvent(QPaintEvent *event)
 {
     const QPixmap picture = pixmap();
     if (picture.isNull()) {

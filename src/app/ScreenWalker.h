@@ -13,12 +13,12 @@ class ViewController;
 // What the automation driver sees: the front-most overlay or screen, the widgets a command
 // names, and the descriptions `dump` and `dialog` answer with. Finders that can fail say why
 // in `error`, so every refusal names what was missing.
-class ScreenInspector final
+class ScreenWalker final
 {
-    Q_DISABLE_COPY_MOVE(ScreenInspector)
+    Q_DISABLE_COPY_MOVE(ScreenWalker)
 
 public:
-    explicit ScreenInspector(AppDelegate *app);
+    explicit ScreenWalker(AppDelegate *app);
 
     ViewController *frontScreen() const;
     QWidget *findByName(const QString &name) const;
