@@ -43,11 +43,14 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #ifdef Q_OS_LINUX
 #include <linux/capability.h>
@@ -235,10 +238,13 @@ class TestGateway final : public QObject
     std::unique_ptr<QNetworkAccessManager> m_network;
     std::unique_ptr<DemoGateway> m_gateway;
 
-    HttpResult send(const QByteArray &verb, const QUrl &url, const QByteArray &body = {})
+    HttpResult send(const QByteArray &verb, const QUrl &url, const QByteArray &body = {},
+                    const QList<QPair<QByteArray, QByteArray>> &headers = {})
     {
         QNetworkRequest request(url);
         request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json;charset=UTF-8");
+        for (const auto &[name, value] : headers)
+            request.setRawHeader(name, value);
         QNetworkReply *reply = verb == "HEAD" ? m_network->head(request)
                                               : m_network->sendCustomRequest(request, verb, body);
         QSignalSpy finished(reply, &QNetworkReply::finished);
@@ -256,6 +262,31 @@ class TestGateway final : public QObject
     HttpResult postBody(const QByteArray &body)
     {
         return send("POST", m_gateway->gatewayUrl(), body);
+    }
+    // A request to the fault-control route as our tools send it.
+    HttpResult control(const QByteArray &verb, const QByteArray &body = {})
+    {
+        return send(verb, at(m_gateway->gatewayBaseUrl(), DemoGateway::kFaultsPath), body,
+                    {{DemoGateway::kControlHeader, "1"}});
+    }
+    // Raw bytes to the gateway port; everything it answers until it closes (or 5 s pass).
+    QByteArray rawExchange(const QByteArray &request, QTcpSocket *socket = nullptr)
+    {
+        QTcpSocket own;
+        if (!socket) {
+            socket = &own;
+            socket->connectToHost(QHostAddress(m_gateway->gatewayBaseUrl().host()),
+                                  quint16(m_gateway->gatewayBaseUrl().port()));
+        }
+        QByteArray answer;
+        const auto reading =
+            connect(socket, &QIODevice::readyRead, [&] { answer += socket->readAll(); });
+        QSignalSpy closed(socket, &QAbstractSocket::disconnected);
+        socket->write(request);
+        if (socket->state() != QAbstractSocket::UnconnectedState)
+            closed.wait(5000);
+        disconnect(reading);
+        return answer + socket->readAll();
     }
     static QUrl at(QUrl base, const QString &path)
     {
@@ -342,6 +373,7 @@ private slots:
     {
         m_gateway.reset();
         m_network.reset();
+        QLoggingCategory::setFilterRules("chenglan.demo.debug=false\nchenglan.demo.info=false");
     }
 
     void servesEveryCodeTheScreensSend()
@@ -443,6 +475,12 @@ private slots:
         QTest::newRow("booking an unknown product") << BookingAction << form(kBooking, {{"cpdm", "XX999"}}) << "" << "产品不存在";
         QTest::newRow("booking by an unknown") << BookingAction << form(kBooking, {{"khbh", "999999"}}) << "" << noCustomer;
         QTest::newRow("booking no amount") << BookingAction << form(kBooking, {{"yyje", "abc"}}) << "" << "请填写正确的预约金额";
+        QTest::newRow("booking not a number") << BookingAction << form(kBooking, {{"yyje", "nan"}}) << "" << "请填写正确的预约金额";
+        QTest::newRow("booking an infinite amount") << BookingAction << form(kBooking, {{"yyje", "inf"}}) << "" << "请填写正确的预约金额";
+        QTest::newRow("booking an absurd amount") << BookingAction << form(kBooking, {{"yyje", "1e308"}}) << "" << "请填写正确的预约金额";
+        QTest::newRow("booking with a landline for a mobile") << BookingAction << form(kBooking, {{"yydh", "021-12345678"}}) << "" << "请填写正确的预约电话";
+        QTest::newRow("booking with a long remark") << BookingAction << form(kBooking, {{"back_content", QString(201, QChar(u'长'))}}) << "" << "输入内容不能超过200个字符";
+        QTest::newRow("sex change with a long telephone") << ChangeSex << form(R"({"khbh":"100001","xb":"2"})", {{"gddh", QString(201, '1')}}) << "" << "输入内容不能超过200个字符";
         QTest::newRow("booking with letters for a telephone") << BookingAction << form(kBooking, {{"yydh", "abc"}}) << "" << "请填写正确的预约电话";
         QTest::newRow("booking action unknown") << BookingAction << form(kBooking, {{"action", "X"}}) << "" << "不支持的操作：X";
         QTest::newRow("deleting a settled booking") << BookingAction << form(kDeletion, {{"id", "3"}}) << "" << "该预约已处理，不能删除";
@@ -568,6 +606,10 @@ private slots:
         QTest::newRow("tables not an object") << "file" << QByteArray(R"({"format":"chenglan-demo-state/1","tables":[]})") << "its \"tables\" is not an object";
         QTest::newRow("table not an array") << "file" << QByteArray(R"({"format":"chenglan-demo-state/1","tables":{"bookings":[],"customers":{}}})") << "its table \"customers\" is not an array";
         QTest::newRow("table of numbers") << "file" << QByteArray(R"({"format":"chenglan-demo-state/1","tables":{"bookings":[1]}})") << "its table \"bookings\" holds something other than records";
+        QTest::newRow("customer number not text") << "file" << QByteArray(R"({"format":"chenglan-demo-state/1","tables":{"customers":[{"khbh":100001,"khmm":"abc123"}]}})") << "its table \"customers\" record 1: \"khbh\" is not text";
+        QTest::newRow("customer without a number") << "file" << QByteArray(R"({"format":"chenglan-demo-state/1","tables":{"customers":[{"khmm":"abc123"}]}})") << "its table \"customers\" record 1 has no \"khbh\"";
+        QTest::newRow("booking amount an object") << "file" << QByteArray(R"({"format":"chenglan-demo-state/1","tables":{"bookings":[{"id":"1","yyje":{}}]}})") << "its table \"bookings\" record 1: \"yyje\" is not text";
+        QTest::newRow("read-only folder") << "read-only folder" << QByteArray() << "cannot write the state file";
         QTest::newRow("directory") << "directory" << QByteArray() << "is not a regular file";
         QTest::newRow("dangling link") << "dangling link" << QByteArray() << "is not a regular file";
         QTest::newRow("folder missing") << "folder missing" << QByteArray() << "cannot write the state file";
@@ -579,11 +621,17 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(kind == "folder missing" ? "gone/state" : "state.json");
+        const QString path = dir.filePath(kind == "folder missing"     ? "gone/state"
+                                          : kind == "read-only folder" ? "locked/state.json"
+                                                                       : "state.json");
         if (kind == "directory")
             QVERIFY(QDir(dir.path()).mkpath("state.json/inside"));
         else if (kind == "dangling link")
             QVERIFY(QFile::link(dir.filePath("gone.json"), path));
+        else if (kind == "read-only folder")
+            QVERIFY(
+                QDir(dir.path()).mkdir("locked") &&
+                QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
         else if (kind != "folder missing") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
@@ -597,9 +645,13 @@ private slots:
                 if (QFile(path).open(QIODevice::ReadOnly))
                     QSKIP("this process reads files whatever their mode");
             }
+            if (kind == "read-only folder")
+                unreadable.emplace();
             QVERIFY(!m_gateway->setStateFile(path));
             const QString error = m_gateway->lastError();
             QVERIFY2(error.contains(path) && error.contains(reason), qPrintable(error));
+            // Every refusal says why, down to the system's own words.
+            QVERIFY2(!error.trimmed().endsWith(':'), qPrintable(error));
             // The gateway goes on with the data it had, and later changes are saved nowhere.
             QCOMPARE(signIn("N", kCustomer1Id, kPassword), 1);
             QCOMPARE(flag(BookingAction, form(kBooking)), 1);
@@ -607,6 +659,66 @@ private slots:
         if (kind == "unreadable")
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    void stateFileIsOwnerOnly()
+    {
+        QTemporaryDir dir;
+        const QString stateFile = dir.filePath("state.json");
+        const auto othersMay =
+            QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+        QVERIFY(m_gateway->setStateFile(stateFile));
+        QCOMPARE(QFile::permissions(stateFile) & othersMay, QFile::Permissions());
+        // One left readable by an older gateway is closed at the next write.
+        QVERIFY(QFile::setPermissions(stateFile, QFile::permissions(stateFile) | othersMay));
+        QCOMPARE(flag(BookingAction, form(kBooking)), 1);
+        QCOMPARE(QFile::permissions(stateFile) & othersMay, QFile::Permissions());
+    }
+
+    void listensOnIpv6_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("host"); // in the URLs
+        // clang-format off
+        QTest::newRow("every IPv6 address") << "::" << "[::1]";
+        QTest::newRow("IPv6 loopback") << "::1" << "[::1]";
+        QTest::newRow("every IPv4 address") << "0.0.0.0" << "127.0.0.1";
+        // clang-format on
+    }
+    void listensOnIpv6()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, host);
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHostIPv6))
+            QSKIP("no IPv6 loopback here");
+        m_gateway->setListenAddress(QHostAddress(address));
+        QVERIFY2(m_gateway->start(), qPrintable(m_gateway->lastError()));
+        QVERIFY2(m_gateway->gatewayUrl().toString().startsWith("http://" + host + ":"),
+                 qPrintable(m_gateway->gatewayUrl().toString()));
+        QCOMPARE(flag(UnreadMessageCount, {{"khbh", kCustomer1}}), 1);
+    }
+
+    void logsKeepSecretsOut()
+    {
+        static QStringList logged;
+        logged.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &text) { logged << text; });
+        const QString encrypted = AES256::AES256EncryptWithPlainText(kPassword).value_or("?");
+        QLoggingCategory::setFilterRules(QString()); // as a client starts
+        QCOMPARE(signIn("N", kCustomer1Id, kPassword), 1);
+        const QStringList byDefault = logged;
+        QLoggingCategory::setFilterRules("chenglan.demo.body.debug=true");
+        QCOMPARE(signIn("N", kCustomer1Id, kPassword), 1);
+        qInstallMessageHandler(previous);
+        const QString all = logged.join('\n');
+        QVERIFY2(!all.contains(encrypted) && !all.contains(kPassword) &&
+                     !all.contains(kCustomer1Id),
+                 qPrintable(all));
+        QVERIFY2(byDefault.join('\n').contains("168000"), qPrintable(byDefault.join('\n')));
+        QVERIFY2(!byDefault.join('\n').contains("zjhm"), qPrintable(byDefault.join('\n')));
+        QVERIFY2(all.contains("zjhm"), qPrintable(all)); // the body, masked, on asking
     }
 
     void stateFileThatCannotBeWrittenIsReported()
@@ -617,7 +729,9 @@ private slots:
         QVERIFY(QFile::remove(stateFile) && QDir(dir.path()).mkdir("state.json"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write the state file"));
         QCOMPARE(flag(BookingAction, form(kBooking)), 1);
-        QVERIFY(m_gateway->lastError().startsWith("cannot write the state file " + stateFile));
+        const QString error = m_gateway->lastError();
+        QVERIFY2(error.startsWith("cannot write the state file " + stateFile), qPrintable(error));
+        QVERIFY2(!error.trimmed().endsWith(':'), qPrintable(error));
     }
 
     void pagesRunThroughTheProductList()
@@ -922,26 +1036,152 @@ private slots:
 
     void faultsAreSetThroughTheControlRoute()
     {
-        const QUrl control = at(m_gateway->gatewayBaseUrl(), DemoGateway::kFaultsPath);
-        const HttpResult set =
-            send("POST", control, R"({"code":"170003","kind":"status","status":502})");
+        const HttpResult set = control("POST", R"({"code":"170003","kind":"status","status":502})");
         QCOMPARE(set.status, 200);
         QCOMPARE(QJsonDocument::fromJson(set.body)["faults"]["170003"]["status"].toInt(), 502);
         QCOMPARE(postBody(R"([{"code":"170003","params":{},"params_ext":{}}])").status, 502);
         QCOMPARE(m_gateway->faults().value("170003").httpStatus, 502);
-        QCOMPARE(send("POST", control, R"({"code":"170003","kind":"explode"})").status, 400);
-        QCOMPARE(send("POST", control, R"({"code":"170003","clear":true})").status, 200);
+        QCOMPARE(control("POST", R"({"code":"170003","kind":"explode"})").status, 400);
+        QCOMPARE(control("POST", R"({"code":"170003","clear":true})").status, 200);
         QCOMPARE(flag(GiftCatalogue), 1);
-        QCOMPARE(send("POST", control, R"({"code":"*","kind":"refuse","prompt":"停机"})").status,
-                 200);
+        QCOMPARE(control("POST", R"({"code":"*","kind":"refuse","prompt":"停机"})").status, 200);
         QCOMPARE(prompt(GiftCatalogue), QStringLiteral("停机"));
-        QCOMPARE(
-            QJsonDocument::fromJson(send("GET", control).body)["faults"]["*"]["kind"].toString(),
-            QStringLiteral("refuse"));
-        QCOMPARE(send("DELETE", control).status, 200);
+        QCOMPARE(QJsonDocument::fromJson(control("GET").body)["faults"]["*"]["kind"].toString(),
+                 QStringLiteral("refuse"));
+        QCOMPARE(control("DELETE").status, 200);
         QVERIFY(m_gateway->faults().isEmpty());
         for (const char *notAFault : {"status:42", "explode", "", "delay:soon"})
             QVERIFY2(!GatewayFault::fromText(notAFault), notAFault);
+    }
+
+    void faultControlRefusesBrowsers_data()
+    {
+        QTest::addColumn<QByteArray>("origin");
+        QTest::addColumn<QByteArray>("ours");
+        QTest::addColumn<int>("status");
+        // clang-format off
+        QTest::newRow("our header") << QByteArray() << QByteArray("1") << 200;
+        QTest::newRow("a web page's form") << QByteArray("http://evil.example") << QByteArray() << 403;
+        QTest::newRow("a web page with our header") << QByteArray("http://evil.example") << QByteArray("1") << 403;
+        QTest::newRow("without our header") << QByteArray() << QByteArray() << 403;
+        // clang-format on
+    }
+    void faultControlRefusesBrowsers()
+    {
+        QFETCH(QByteArray, origin);
+        QFETCH(QByteArray, ours);
+        QFETCH(int, status);
+        QList<QPair<QByteArray, QByteArray>> headers;
+        if (!origin.isEmpty())
+            headers.append({"Origin", origin});
+        if (!ours.isEmpty())
+            headers.append({DemoGateway::kControlHeader, ours});
+        const QUrl route = at(m_gateway->gatewayBaseUrl(), DemoGateway::kFaultsPath);
+        const HttpResult set = send("POST", route, R"({"code":"*","kind":"drop"})", headers);
+        QCOMPARE(set.status, status);
+        QCOMPARE(m_gateway->faults().size(), status == 200 ? 1 : 0);
+        QCOMPARE(send("DELETE", route, {}, headers).status, status);
+    }
+
+    void oversizedRequestsAreRefusedUnread_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("status");
+        const QByteArray post = "POST /appgate/jros/ajax2.do HTTP/1.1\r\nHost: gateway\r\n";
+        const QByteArray chunked = post + "Transfer-Encoding: chunked\r\n\r\n";
+        const QByteArray halfLimit = QByteArray::number(DemoGateway::kMaxBodyBytes / 2, 16);
+        // clang-format off
+        QTest::newRow("content-length of 200 MB") << post + "Content-Length: 209715200\r\n\r\n" << QByteArray("413");
+        QTest::newRow("content-length past 64 bits") << post + "Content-Length: 99999999999999999999999\r\n\r\n" << QByteArray("413");
+        QTest::newRow("one chunk over the limit") << chunked + "200000\r\n" << QByteArray("413");
+        QTest::newRow("chunks adding up past the limit") << chunked + halfLimit + "\r\n" + QByteArray(DemoGateway::kMaxBodyBytes / 2, 'x') + "\r\n" + QByteArray::number(DemoGateway::kMaxBodyBytes / 2 + 1, 16) + "\r\n" << QByteArray("413");
+        QTest::newRow("header block without an end") << post + "X-Padding: " + QByteArray(64 * 1024, 'a') << QByteArray("431");
+        QTest::newRow("length and chunks at once") << post + "Content-Length: 5\r\nTransfer-Encoding: chunked\r\n\r\n" << QByteArray("400");
+        QTest::newRow("two lengths") << post + "Content-Length: 5\r\nContent-Length: 900\r\n\r\n" << QByteArray("400");
+        // clang-format on
+    }
+    void oversizedRequestsAreRefusedUnread()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, status);
+        QSignalSpy received(m_gateway.get(), &DemoGateway::requestReceived);
+        const QByteArray answer = rawExchange(request);
+        QVERIFY2(answer.startsWith("HTTP/1.1 " + status), answer.left(80).constData());
+        QCOMPARE(received.size(), 0);
+        QCOMPARE(flag(UnreadMessageCount, {{"khbh", kCustomer1}}), 1);
+    }
+
+    void bodiesInPiecesUpToTheLimitAreServed()
+    {
+        QByteArray body = R"([{"code":"164020","params":{"khbh":"100001","pad":""}}])";
+        body.insert(body.indexOf("\"\"}") + 1,
+                    QByteArray(DemoGateway::kMaxBodyBytes - body.size(), 'x'));
+        const QByteArray request = "POST /appgate/jros/ajax2.do HTTP/1.1\r\nHost: gateway\r\n"
+                                   "Content-Length: " +
+                                   QByteArray::number(body.size()) + "\r\n\r\n" + body;
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress(m_gateway->gatewayBaseUrl().host()),
+                             quint16(m_gateway->gatewayBaseUrl().port()));
+        QVERIFY(socket.waitForConnected(5000));
+        QByteArray answers;
+        connect(&socket, &QIODevice::readyRead, [&] { answers += socket.readAll(); });
+        // Twice on one connection, in pieces, so that each piece is looked at on its own.
+        for (int round = 1; round <= 2; ++round) {
+            for (qsizetype at = 0; at < request.size(); at += 100'000) {
+                socket.write(request.mid(at, 100'000));
+                QTRY_COMPARE(socket.bytesToWrite(), 0);
+            }
+            QTRY_COMPARE(answers.count("HTTP/1.1 200"), round);
+        }
+    }
+
+    void slowClientsAreTimedOut_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("answer"); // how the answer begins
+        const QByteArray post = "POST /appgate/jros/ajax2.do HTTP/1.1\r\nHost: gateway\r\n";
+        const QByteArray body = R"([{"code":"164020","params":{"khbh":"100001"}}])";
+        // clang-format off
+        QTest::newRow("half a header") << post << QByteArray("HTTP/1.1 408");
+        QTest::newRow("silent from the start") << QByteArray() << QByteArray();
+        QTest::newRow("stalled in the body") << post + "Content-Length: 100\r\n\r\n[{" << QByteArray("HTTP/1.1 408");
+        QTest::newRow("silent after an answer") << post + "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body << QByteArray("HTTP/1.1 200");
+        // clang-format on
+    }
+    void slowClientsAreTimedOut()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, answer);
+        ConnectionLimits limits;
+        limits.headerTimeoutMs = 200;
+        limits.idleTimeoutMs = 300;
+        m_gateway->setConnectionLimits(limits);
+        QVERIFY(m_gateway->start());
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress(m_gateway->gatewayBaseUrl().host()),
+                             quint16(m_gateway->gatewayBaseUrl().port()));
+        QVERIFY(socket.waitForConnected(5000));
+        const QByteArray seen = rawExchange(request, &socket);
+        QCOMPARE(socket.state(), QAbstractSocket::UnconnectedState);
+        QVERIFY2(seen.startsWith(answer), seen.left(80).constData());
+    }
+
+    void connectionsBeyondTheLimitAreTurnedAway()
+    {
+        ConnectionLimits limits;
+        limits.maxConnections = 2;
+        m_gateway->setConnectionLimits(limits);
+        QVERIFY(m_gateway->start());
+        std::vector<std::unique_ptr<QTcpSocket>> open;
+        for (int i = 0; i < 2; ++i) {
+            open.push_back(std::make_unique<QTcpSocket>());
+            open.back()->connectToHost(QHostAddress(m_gateway->gatewayBaseUrl().host()),
+                                       quint16(m_gateway->gatewayBaseUrl().port()));
+            QVERIFY(open.back()->waitForConnected(5000));
+        }
+        QVERIFY(rawExchange("GET / HTTP/1.1\r\nHost: gateway\r\n\r\n").startsWith("HTTP/1.1 503"));
+        open.clear(); // once they are gone, there is room again
+        QTRY_COMPARE(flag(UnreadMessageCount, {{"khbh", kCustomer1}}), 1);
     }
 
     void malformedBodiesAreRefused_data()
@@ -1012,7 +1252,8 @@ private slots:
         const QUrl base = server == "gateway" ? m_gateway->gatewayBaseUrl()
                           : server == "media" ? m_gateway->mediaBaseUrl()
                                               : m_gateway->internalMediaBaseUrl();
-        const HttpResult result = send(verb, at(base, path), verb == "GET" ? "" : "[]");
+        const HttpResult result = send(verb, at(base, path), verb == "GET" ? "" : "[]",
+                                       {{DemoGateway::kControlHeader, "1"}});
         QVERIFY(result.finished);
         QCOMPARE(result.status, status);
         QCOMPARE(result.allow, allow);

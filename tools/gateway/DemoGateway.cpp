@@ -18,6 +18,7 @@
 #include "RecordQuery.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -29,8 +30,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcDemo, "chenglan.demo")
-
 // The embedded dataset lives in a static library: its resources must be pulled in by name.
 static void initGatewayResources()
 {
@@ -39,6 +38,7 @@ static void initGatewayResources()
 
 const QString DemoGateway::kGatewayPath = QStringLiteral("/appgate/jros/ajax2.do");
 const QString DemoGateway::kFaultsPath = QStringLiteral("/demo/faults");
+const QByteArray DemoGateway::kControlHeader = "X-Chenglan-Control";
 const QString DemoGateway::kDefaultDataset = QStringLiteral(":/gateway/demo-dataset.json");
 
 namespace {
@@ -188,11 +188,13 @@ bool DemoGateway::start(quint16 gatewayPort, quint16 mediaPort, quint16 internal
 {
     stop();
     auto listen = [this](GatewayHttpServer *server, quint16 port, const char *what) {
-        if (server->listen(m_listenAddress, port) != 0)
+        QString reason;
+        if (server->serve(m_listenAddress, port, m_limits, &reason))
             return true;
-        m_lastError = QStringLiteral("cannot listen for the %1 on %2 port %3")
+        m_lastError = QStringLiteral("cannot listen for the %1 on %2 port %3: %4")
                           .arg(QLatin1String(what), m_listenAddress.toString())
-                          .arg(port);
+                          .arg(port)
+                          .arg(reason);
         return false;
     };
     m_gatewayServer =
@@ -243,10 +245,14 @@ QUrl DemoGateway::baseUrl(const GatewayHttpServer *server) const
         return {};
     QUrl url;
     url.setScheme(QStringLiteral("http"));
-    const bool any = m_listenAddress == QHostAddress::Any ||
-                     m_listenAddress == QHostAddress::AnyIPv4 ||
-                     m_listenAddress == QHostAddress::AnyIPv6;
-    url.setHost(any ? QStringLiteral("127.0.0.1") : m_listenAddress.toString());
+    // On every address, the URL names the loopback address of the family listened on: an
+    // IPv6-only listener has nothing on 127.0.0.1. QUrl puts an IPv6 host in brackets.
+    QHostAddress host = m_listenAddress;
+    if (host == QHostAddress::AnyIPv6)
+        host = QHostAddress::LocalHostIPv6;
+    else if (host == QHostAddress::Any || host == QHostAddress::AnyIPv4)
+        host = QHostAddress::LocalHost;
+    url.setHost(host.toString());
     url.setPort(ports.first());
     return url;
 }
@@ -353,14 +359,25 @@ std::optional<QString> DemoGateway::loadState(const QString &path)
 
 std::optional<QString> DemoGateway::writeState(const QString &path) const
 {
-    // Written whole and renamed into place, so that a crash never leaves half a state.
+    // Written whole and renamed into place, so that a crash never leaves half a state; owner
+    // only, for it holds every customer's password.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
+    if (file.open(QIODevice::WriteOnly) &&
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         file.write(QJsonDocument(m_store->state()).toJson(QJsonDocument::Indented));
         if (file.commit())
             return std::nullopt;
     }
-    return QStringLiteral("cannot write the state file %1: %2").arg(path, file.errorString());
+    QString reason = file.errorString();
+    const QFileInfo info(path);
+    if (info.isDir())
+        reason = QStringLiteral("it is a directory");
+    else if (!info.absoluteDir().exists())
+        reason = QStringLiteral("the folder %1 does not exist").arg(info.absolutePath());
+    else if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
+        reason =
+            QStringLiteral("the folder %1 does not let it be written").arg(info.absolutePath());
+    return QStringLiteral("cannot write the state file %1: %2").arg(path, reason);
 }
 
 void DemoGateway::saveState()
@@ -475,15 +492,18 @@ void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerRe
         return;
     }
     const Envelope envelope = parseEnvelope(body);
+    qCDebug(lcDemo).noquote() << (envelope.code.isEmpty() ? QStringLiteral("-") : envelope.code)
+                              << "request" << body.size() << "bytes";
     if (!envelope.error.isEmpty()) {
         qCDebug(lcDemo).noquote() << "refused a body:" << envelope.error;
         sendText(responder, Status::BadRequest, envelope.error);
         return;
     }
 
-    qCDebug(lcDemo).noquote() << envelope.code
-                              << QJsonDocument(envelope.params).toJson(QJsonDocument::Compact)
-                              << QJsonDocument(envelope.paramsExt).toJson(QJsonDocument::Compact);
+    qCDebug(lcDemoBody).noquote()
+        << envelope.code
+        << QJsonDocument(DemoLog::masked(envelope.params)).toJson(QJsonDocument::Compact)
+        << QJsonDocument(DemoLog::masked(envelope.paramsExt)).toJson(QJsonDocument::Compact);
     emit requestReceived(envelope.code, envelope.params, envelope.paramsExt);
 
     GatewayCall call{envelope.code, envelope.params, envelope.paramsExt, envelope.orderBy};
@@ -520,8 +540,13 @@ void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerRe
                 break;
             default: { // no fault: the function code answers
                 const GatewayReply reply = m_registry->call(call);
-                sendJson(r, QJsonDocument(QJsonArray{reply.toEnvelope()}));
+                const QByteArray answer =
+                    QJsonDocument(QJsonArray{reply.toEnvelope()}).toJson(QJsonDocument::Compact);
+                r.write(answer, kJsonType, Status::Ok);
                 line.insert(QStringLiteral("flag"), reply.flag);
+                qCDebug(lcDemo).noquote()
+                    << call.code << "flag" << reply.flag << "records" << reply.records.size()
+                    << "answer" << answer.size() << "bytes";
                 break;
             }
             }
@@ -535,6 +560,21 @@ void DemoGateway::handleFaultControl(const QHttpServerRequest &request,
     // Only someone on this machine may break the gateway on purpose.
     if (!request.remoteAddress().isLoopback()) {
         sendText(responder, Status::Forbidden, QStringLiteral("fault control is loopback only"));
+        return;
+    }
+    // A web page open in a browser on this machine is on loopback too: it sends an Origin with
+    // any cross-site request and cannot add our header without a preflight we never allow.
+    const auto headers = request.headers();
+    auto header = [&](const QByteArray &name) {
+        for (const auto &[key, value] : headers)
+            if (key.compare(name, Qt::CaseInsensitive) == 0)
+                return value;
+        return QByteArray();
+    };
+    if (!header("Origin").isEmpty() || header(kControlHeader) != "1") {
+        sendText(responder, Status::Forbidden,
+                 QStringLiteral("fault control needs the header %1: 1 and no Origin")
+                     .arg(QLatin1String(kControlHeader)));
         return;
     }
     auto listing = [this] {

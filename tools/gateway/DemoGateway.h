@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GatewayFault.h"
+#include "GatewayTcpServer.h"
 
 #include <QDate>
 #include <QFile>
@@ -38,6 +39,10 @@ public:
     static constexpr qint64 kMaxBodyBytes = 1024 * 1024;
     static const QString kGatewayPath; // "/appgate/jros/ajax2.do"
     static const QString kFaultsPath;  // "/demo/faults", loopback only
+    // The header a caller of kFaultsPath sends ("X-Chenglan-Control: 1"). A browser cannot
+    // add it to a cross-site form post without asking first, so a web page cannot break the
+    // gateway; requests that carry an Origin are refused as well.
+    static const QByteArray kControlHeader;
     static const QString kDefaultDataset;
 
     explicit DemoGateway(QObject *parent = nullptr);
@@ -48,9 +53,12 @@ public:
     void stop();
     bool isRunning() const;
     void setListenAddress(const QHostAddress &address) { m_listenAddress = address; }
+    // What each listener allows its clients, from the next start().
+    void setConnectionLimits(const ConnectionLimits &limits) { m_limits = limits; }
     QHostAddress listenAddress() const { return m_listenAddress; }
 
-    // "http://127.0.0.1:PORT", no path; empty before start().
+    // "http://HOST:PORT", no path; empty before start(). HOST is the listen address, or the
+    // loopback address of its family when it listens on every address.
     QUrl gatewayBaseUrl() const;
     QUrl gatewayUrl() const; // the base with kGatewayPath
     QUrl mediaBaseUrl() const;
@@ -117,6 +125,7 @@ private:
     GatewayHttpServer *m_mediaServer = nullptr;
     GatewayHttpServer *m_internalMediaServer = nullptr;
     QHostAddress m_listenAddress = QHostAddress::LocalHost;
+    ConnectionLimits m_limits;
 
     QHash<QString, GatewayFault> m_faults;
     QString m_stateFile;

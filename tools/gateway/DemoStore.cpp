@@ -4,7 +4,17 @@
 
 namespace {
 const QString kStateFormat = QStringLiteral("chenglan-demo-state/1");
+
+// The field that names a record of a persistent table; empty where none is required.
+QString keyOf(const QString &table)
+{
+    if (table == QLatin1String("customers"))
+        return QStringLiteral("khbh");
+    if (table == QLatin1String("bookings") || table == QLatin1String("messages"))
+        return QStringLiteral("id");
+    return {};
 }
+} // namespace
 
 DemoStore::DemoStore(QObject *parent) : QObject(parent) {}
 
@@ -107,7 +117,18 @@ bool DemoStore::applyState(const QJsonObject &state, QString *error)
             if (!record.isObject())
                 return refuse(QStringLiteral("its table \"%1\" holds something other than records")
                                   .arg(name));
-            table.append(record.toObject());
+            // Every field is kept as text; a number or an object where text belongs matches
+            // nothing, so that customers would silently be unknown.
+            const QJsonObject fields = record.toObject();
+            const QString where =
+                QStringLiteral("its table \"%1\" record %2").arg(name).arg(table.size() + 1);
+            for (auto it = fields.begin(); it != fields.end(); ++it)
+                if (!it.value().isString())
+                    return refuse(QStringLiteral("%1: \"%2\" is not text").arg(where, it.key()));
+            const QString key = keyOf(name);
+            if (!key.isEmpty() && fields.value(key).toString().isEmpty())
+                return refuse(QStringLiteral("%1 has no \"%2\"").arg(where, key));
+            table.append(fields);
         }
     }
     for (auto it = taken.cbegin(); it != taken.cend(); ++it)

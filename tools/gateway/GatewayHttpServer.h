@@ -5,6 +5,7 @@
 #include <functional>
 
 class QHttpServerRequest;
+struct ConnectionLimits;
 
 // An HTTP listener that hands every request, whatever its path and method, to one handler:
 // the gateway decides 404, 405, 413 and delayed or dropped answers itself.
@@ -16,6 +17,11 @@ public:
     using Handler = std::function<void(const QHttpServerRequest &, QHttpServerResponder &&)>;
 
     explicit GatewayHttpServer(Handler handler, QObject *parent = nullptr);
+
+    // Listens through a GatewayTcpServer, which holds every connection to `limits`; false
+    // with the listener's reason in `error` when the address or port cannot be had.
+    bool serve(const QHostAddress &address, quint16 port, const ConnectionLimits &limits,
+               QString *error);
 
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;

@@ -2,8 +2,7 @@
 
 #include "DemoRules.h"
 #include "RecordQuery.h"
-
-#include <QRegularExpression>
+#include "Validation.h"
 
 namespace {
 const QString kProducts = QStringLiteral("products");
@@ -168,11 +167,11 @@ GatewayReply ProductService::addBooking(const GatewayCall &call)
         return GatewayReply::refuse(QStringLiteral("该产品当前不接受预约"));
     bool numeric = false;
     const double amount = call.param(QStringLiteral("yyje")).toDouble(&numeric);
-    if (!numeric || amount <= 0)
+    if (!numeric || !DemoRules::isValidAmount(amount))
         return GatewayReply::refuse(QStringLiteral("请填写正确的预约金额"));
+    // The booking form asks for a mobile number, with the client's own rule.
     const QString phone = call.param(QStringLiteral("yydh")).trimmed();
-    if (phone.isEmpty() || phone.size() > 20 ||
-        phone.contains(QRegularExpression(QStringLiteral("[^0-9-]"))))
+    if (!Validation::validatePhone(phone))
         return GatewayReply::refuse(QStringLiteral("请填写正确的预约电话"));
     const bool pending = m_store.indexOf(kBookings, [&](const DemoStore::Record &b) {
         return b.value(QStringLiteral("khbh")).toString() == khbh &&

@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QNetworkInterface>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -37,14 +38,18 @@ int main(int argc, char *argv[])
                                    "Repeatable.",
                                    "CODE=FAULT");
     const QCommandLineOption quiet("quiet", "Do not log every request.");
+    const QCommandLineOption bodies("log-bodies",
+                                    "Log the parameters of every request, secrets masked.");
     parser.addOptions(
-        {port, mediaPort, internalPort, listen, dataset, state, record, fault, quiet});
+        {port, mediaPort, internalPort, listen, dataset, state, record, fault, quiet, bodies});
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (parser.isSet(quiet))
         QLoggingCategory::setFilterRules(QStringLiteral("chenglan.demo.debug=false"));
+    else if (parser.isSet(bodies))
+        QLoggingCategory::setFilterRules(QStringLiteral("chenglan.demo.body.debug=true"));
 
     auto portValue = [&](const QCommandLineOption &option, quint16 *value) {
         bool ok = false;
@@ -100,6 +105,20 @@ int main(int argc, char *argv[])
         << "fault control:  " << gateway.gatewayBaseUrl().toString() << DemoGateway::kFaultsPath
         << "\n"
         << "demo SMS code:  " << gateway.demoSmsCode() << "\n";
+    // On every address, the URLs above use loopback; these reach it from elsewhere.
+    if (address == QHostAddress::Any || address == QHostAddress::AnyIPv4 ||
+        address == QHostAddress::AnyIPv6) {
+        for (const QHostAddress &other : QNetworkInterface::allAddresses()) {
+            const bool v4 = other.protocol() == QAbstractSocket::IPv4Protocol;
+            if (other.isLoopback() || other.isLinkLocal() ||
+                (address == QHostAddress::AnyIPv4 && !v4) ||
+                (address == QHostAddress::AnyIPv6 && v4))
+                continue;
+            QUrl url = gateway.gatewayBaseUrl();
+            url.setHost(other.toString());
+            out << "also at:        " << url.toString() << "\n";
+        }
+    }
     out.flush();
     return app.exec();
 }
