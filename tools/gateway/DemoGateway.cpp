@@ -10,7 +10,6 @@
 #include "GatewayCall.h"
 #include "GatewayHttpServer.h"
 #include "HoldingService.h"
-#include "JsonKeyOrder.h"
 #include "MediaLibrary.h"
 #include "MessageService.h"
 #include "PointsService.h"
@@ -25,7 +24,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTcpSocket>
 #include <QTimer>
@@ -99,57 +97,6 @@ void answerLater(QObject *context, int delayMs, QHttpServerResponder &&responder
         if (socket && socket->state() == QAbstractSocket::ConnectedState)
             answer(*held);
     });
-}
-
-// The envelope of a request body, or the reason it is not one.
-struct Envelope
-{
-    QString error;
-    QString code;
-    QJsonObject params;
-    QJsonObject paramsExt;
-    QList<OrderKey> orderBy;
-};
-
-Envelope parseEnvelope(const QByteArray &body)
-{
-    Envelope envelope;
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        envelope.error = QStringLiteral("body is not JSON: %1").arg(parseError.errorString());
-        return envelope;
-    }
-    if (!document.isArray() || document.array().size() != 1 || !document.array().at(0).isObject()) {
-        envelope.error = QStringLiteral("body must be an array of exactly one object");
-        return envelope;
-    }
-    const QJsonObject object = document.array().at(0).toObject();
-    const QJsonValue code = object.value(QStringLiteral("code"));
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!code.isString() || !digits.match(code.toString()).hasMatch()) {
-        envelope.error = QStringLiteral("\"code\" must be a string of decimal digits");
-        return envelope;
-    }
-    for (const char *key : {"params", "params_ext"}) {
-        const QJsonValue value = object.value(QLatin1String(key));
-        if (!value.isUndefined() && !value.isNull() && !value.isObject()) {
-            envelope.error = QStringLiteral("\"%1\" must be an object").arg(QLatin1String(key));
-            return envelope;
-        }
-    }
-    envelope.code = code.toString();
-    envelope.params = object.value(QStringLiteral("params")).toObject();
-    envelope.paramsExt = object.value(QStringLiteral("params_ext")).toObject();
-    const QJsonObject orderBy = envelope.paramsExt.value(QStringLiteral("orderby")).toObject();
-    const QStringList keys = JsonKeyOrder::keysAt(
-        body, {QStringLiteral("0"), QStringLiteral("params_ext"), QStringLiteral("orderby")});
-    for (const QString &key : keys) {
-        const QString direction = orderBy.value(key).toString().toLower();
-        if (direction == QLatin1String("asc") || direction == QLatin1String("desc"))
-            envelope.orderBy.append({key, direction == QLatin1String("asc")});
-    }
-    return envelope;
 }
 
 } // namespace
@@ -491,23 +438,23 @@ void DemoGateway::handleGateway(const QHttpServerRequest &request, QHttpServerRe
         sendText(responder, Status::PayloadTooLarge, QStringLiteral("request body over 1 MiB"));
         return;
     }
-    const Envelope envelope = parseEnvelope(body);
-    qCDebug(lcDemo).noquote() << (envelope.code.isEmpty() ? QStringLiteral("-") : envelope.code)
-                              << "request" << body.size() << "bytes";
-    if (!envelope.error.isEmpty()) {
-        qCDebug(lcDemo).noquote() << "refused a body:" << envelope.error;
-        sendText(responder, Status::BadRequest, envelope.error);
+    QString bodyError;
+    const std::optional<GatewayCall> parsed = GatewayCall::fromBody(body, &bodyError);
+    qCDebug(lcDemo).noquote() << (parsed ? parsed->code : QStringLiteral("-")) << "request"
+                              << body.size() << "bytes";
+    if (!parsed) {
+        qCDebug(lcDemo).noquote() << "refused a body:" << bodyError;
+        sendText(responder, Status::BadRequest, bodyError);
         return;
     }
+    const GatewayCall &call = *parsed;
 
     qCDebug(lcDemoBody).noquote()
-        << envelope.code
-        << QJsonDocument(DemoLog::masked(envelope.params)).toJson(QJsonDocument::Compact)
-        << QJsonDocument(DemoLog::masked(envelope.paramsExt)).toJson(QJsonDocument::Compact);
-    emit requestReceived(envelope.code, envelope.params, envelope.paramsExt);
+        << call.code << QJsonDocument(DemoLog::masked(call.params)).toJson(QJsonDocument::Compact)
+        << QJsonDocument(DemoLog::masked(call.paramsExt)).toJson(QJsonDocument::Compact);
+    emit requestReceived(call.code, call.params, call.paramsExt);
 
-    GatewayCall call{envelope.code, envelope.params, envelope.paramsExt, envelope.orderBy};
-    const GatewayFault *found = faultFor(envelope.code);
+    const GatewayFault *found = faultFor(call.code);
     const GatewayFault fault = found ? *found : GatewayFault();
     QJsonObject line{{"time", QDateTime::currentDateTime().toString(Qt::ISODateWithMs)},
                      {"code", call.code},

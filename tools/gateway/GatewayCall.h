@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // One ordering key of "orderby", in the order the client wrote them.
 struct OrderKey
@@ -19,6 +20,10 @@ struct GatewayCall
     QJsonObject params;
     QJsonObject paramsExt;
     QList<OrderKey> orderBy;
+
+    // The call a request body carries: a JSON array of one object with a decimal "code" and
+    // optional "params"/"params_ext" objects. Nothing, with the reason in *error, otherwise.
+    static std::optional<GatewayCall> fromBody(const QByteArray &body, QString *error);
 
     // A parameter as text; absent and non-string values read as the empty string.
     QString param(const QString &key) const;
