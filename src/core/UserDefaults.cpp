@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
+#include <cmath>
+
 UserDefaults &UserDefaults::standard()
 {
     static UserDefaults store;
@@ -92,6 +94,15 @@ std::optional<double> UserDefaults::numberForKey(const QString &key) const
 {
     const QJsonValue v = objectForKey(key);
     return v.isDouble() ? std::optional<double>(v.toDouble()) : std::nullopt;
+}
+
+std::optional<int> UserDefaults::intForKey(const QString &key, int min, int max) const
+{
+    const auto n = numberForKey(key);
+    // Checked in double before converting: a double outside int's range has no int value.
+    if (!n || !(*n >= min && *n <= max) || std::trunc(*n) != *n)
+        return std::nullopt;
+    return int(*n);
 }
 
 void UserDefaults::setObject(const QString &key, const QJsonValue &value)

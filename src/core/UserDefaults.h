@@ -24,6 +24,9 @@ public:
     std::optional<QString> stringForKey(const QString &key) const;
     std::optional<QJsonObject> dictionaryForKey(const QString &key) const;
     std::optional<double> numberForKey(const QString &key) const;
+    // A whole number within [min, max]; a fraction, another type or anything outside the
+    // range reads as absent, so a tampered file cannot smuggle in an impossible count.
+    std::optional<int> intForKey(const QString &key, int min, int max) const;
 
     void setObject(const QString &key, const QJsonValue &value);
     void removeObjectForKey(const QString &key);

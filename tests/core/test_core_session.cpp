@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
 #include <thread>
 
 namespace {
@@ -159,6 +160,69 @@ private slots:
         QVERIFY(store.synchronize());
         store.open(path());
         QCOMPARE(store.stringForKey("k"), std::optional<QString>("v"));
+    }
+
+    void storedNumbersReadWithinTheirRange_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<std::optional<int>>("read");
+        constexpr int lo = std::numeric_limits<int>::min();
+        constexpr int hi = std::numeric_limits<int>::max();
+        const std::optional<int> absent;
+        // clang-format off
+        QTest::newRow("inside") << QByteArray("3") << 0 << 5 << std::optional<int>(3);
+        QTest::newRow("lower edge") << QByteArray("0") << 0 << 5 << std::optional<int>(0);
+        QTest::newRow("upper edge") << QByteArray("5") << 0 << 5 << std::optional<int>(5);
+        QTest::newRow("written with a point") << QByteArray("4.0") << 0 << 5 << std::optional<int>(4);
+        QTest::newRow("below") << QByteArray("-1") << 0 << 5 << absent;
+        QTest::newRow("above") << QByteArray("6") << 0 << 5 << absent;
+        QTest::newRow("fraction") << QByteArray("2.5") << 0 << 5 << absent;
+        QTest::newRow("text") << QByteArray("\"3\"") << 0 << 5 << absent;
+        QTest::newRow("int max") << QByteArray("2147483647") << lo << hi << std::optional<int>(hi);
+        QTest::newRow("int min") << QByteArray("-2147483648") << lo << hi << std::optional<int>(lo);
+        QTest::newRow("past int max") << QByteArray("2147483648") << lo << hi << absent;
+        QTest::newRow("past int min") << QByteArray("-2147483649") << lo << hi << absent;
+        QTest::newRow("ten digits") << QByteArray("5111111111") << lo << hi << absent;
+        QTest::newRow("huge") << QByteArray("1e300") << lo << hi << absent;
+        // clang-format on
+    }
+
+    void storedNumbersReadWithinTheirRange()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(std::optional<int>, read);
+        QVERIFY(writeFile(path(), R"({"n":)" + stored + "}"));
+        UserDefaults::standard().open(path());
+        QCOMPARE(UserDefaults::standard().intForKey("n", min, max), read);
+    }
+
+    void storedGestureCountOutOfRangeReadsAsAbsent_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<std::optional<int>>("count");
+        // clang-format off
+        QTest::newRow("none left") << QByteArray("0") << std::optional<int>(0);
+        QTest::newRow("all left") << QByteArray("5") << std::optional<int>(5);
+        QTest::newRow("more than the lock allows") << QByteArray("6") << std::optional<int>();
+        QTest::newRow("negative") << QByteArray("-1") << std::optional<int>();
+        QTest::newRow("int min") << QByteArray("-2147483648") << std::optional<int>();
+        QTest::newRow("int max") << QByteArray("2147483647") << std::optional<int>();
+        QTest::newRow("beyond int") << QByteArray("5111111111") << std::optional<int>();
+        QTest::newRow("fraction") << QByteArray("2.5") << std::optional<int>();
+        // clang-format on
+    }
+
+    void storedGestureCountOutOfRangeReadsAsAbsent()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(std::optional<int>, count);
+        QVERIFY(writeFile(path(), R"({"gesture_set_error_count":)" + stored + "}"));
+        UserDefaults::standard().open(path());
+        QCOMPARE(SessionStore::gestureErrorCount(), count);
     }
 
     void wrongTypesReadAsAbsent()
