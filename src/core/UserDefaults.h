@@ -8,9 +8,10 @@
 // The client's small persistent key-value store: property-list values (strings, numbers,
 // booleans, dictionaries, arrays) under string keys, kept in one JSON file that is
 // rewritten atomically, owner-only, on every change. A value of an unexpected type reads
-// as absent; a file that cannot be read is moved aside (never deleted) and the store
-// starts empty.
-class UserDefaults
+// as absent; anything in the file's place that is not a readable regular file of sane size
+// (a link, a FIFO, a device, a folder, broken JSON) is moved aside (never deleted, never
+// followed) and the store starts empty.
+class UserDefaults final
 {
 public:
     static UserDefaults &standard();
@@ -37,9 +38,11 @@ public:
 
 private:
     UserDefaults() = default;
+    Q_DISABLE_COPY_MOVE(UserDefaults)
     void ensureOpen() const;
     void load();
     void moveAside(const QString &reason);
+    bool writeFailed(const QString &reason);
 
     QString m_filePath;
     QJsonObject m_values;

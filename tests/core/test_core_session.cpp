@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <limits>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -160,6 +161,78 @@ private slots:
         QVERIFY(store.synchronize());
         store.open(path());
         QCOMPARE(store.stringForKey("k"), std::optional<QString>("v"));
+    }
+
+    void storeThatIsNoRegularFileIsMovedAside_data()
+    {
+        QTest::addColumn<QString>("kind");
+        // clang-format off
+        QTest::newRow("link to a store") << "link";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("dangling link") << "dangling";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("over 1 MiB") << "large";
+        // clang-format on
+    }
+
+    void storeThatIsNoRegularFileIsMovedAside()
+    {
+        // Whatever sits in the store's place is never followed, read whole or waited on:
+        // it goes aside as it is, and the store starts afresh as a plain file.
+        QFETCH(QString, kind);
+        const QByteArray target = R"({"signin":{"password":"elsewhere"}})";
+        QVERIFY(writeFile(path("target.json"), target));
+        if (kind == "link")
+            QVERIFY(QFile::link(path("target.json"), path()));
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", path()));
+        else if (kind == "dangling")
+            QVERIFY(QFile::link(path("nowhere.json"), path()));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+        else
+            QVERIFY(writeFile(path(), "{\"k\":\"" + QByteArray(1 << 20, 'x') + "\"}"));
+        UserDefaults &store = UserDefaults::standard();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unreadable.*starting empty"));
+        store.open(path());
+        QCOMPARE(store.toJson(), QJsonObject());
+        const QStringList aside =
+            QDir(m_dir->path())
+                .entryList({"user-defaults.json.*"}, QDir::AllEntries | QDir::System);
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(QFileInfo(m_dir->filePath(aside.first())).isSymLink(),
+                 kind != "fifo" && kind != "large");
+
+        SessionStore::storeSignIn("身份证", "11010519491231002X", "secret1");
+        QVERIFY(!QFileInfo(path()).isSymLink());
+        QVERIFY(QFileInfo(path()).isFile());
+        QCOMPARE(readAll(path("target.json")), target);
+        store.open(path());
+        QCOMPARE(SessionStore::savedSignIn()->password, QStringLiteral("secret1"));
+    }
+
+    void writingReplacesALinkInsteadOfFollowingIt()
+    {
+        UserDefaults &store = UserDefaults::standard();
+        store.setObject("k", "v");
+        QVERIFY(QFile::remove(path()));
+        QVERIFY(writeFile(path("target.json"), "untouched"));
+        QVERIFY(QFile::link(path("target.json"), path())); // planted after the store was read
+        SessionStore::storeSignIn("身份证", "11010519491231002X", "secret1");
+        QCOMPARE(readAll(path("target.json")), QByteArray("untouched"));
+        QVERIFY(!QFileInfo(path()).isSymLink());
+        QVERIFY(readAll(path()).contains("secret1"));
+    }
+
+    void missingFoldersAreCreatedOwnerOnly()
+    {
+        UserDefaults &store = UserDefaults::standard();
+        store.open(path("a/b/user-defaults.json"));
+        store.setObject("k", "v");
+        for (const QString &folder : {path("a"), path("a/b")}) {
+            QVERIFY(QFileInfo(folder).isDir());
+            QCOMPARE(QFile::permissions(folder) & kGroupOrOther, QFileDevice::Permissions());
+        }
     }
 
     void storedNumbersReadWithinTheirRange_data()
