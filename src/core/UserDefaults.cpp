@@ -104,6 +104,7 @@ void UserDefaults::open(const QString &filePath)
     m_filePath = filePath;
     m_values = QJsonObject();
     m_open = true;
+    m_writeFailing = false;
     load();
 }
 
@@ -191,6 +192,11 @@ std::optional<int> UserDefaults::intForKey(const QString &key, int min, int max)
     return int(*n);
 }
 
+void UserDefaults::setWriteFailureHandler(std::function<void(const QString &reason)> handler)
+{
+    m_writeFailureHandler = std::move(handler);
+}
+
 void UserDefaults::setObject(const QString &key, const QJsonValue &value)
 {
     ensureOpen();
@@ -238,12 +244,18 @@ bool UserDefaults::synchronize()
         ::unlink(temp.constData());
         return writeFailed(qt_error_string(error));
     }
+    m_writeFailing = false;
     return true;
 }
 
 bool UserDefaults::writeFailed(const QString &reason)
 {
     qCWarning(lcStore).noquote() << "Cannot write" << m_filePath << ":" << reason;
+    if (!m_writeFailing) {
+        m_writeFailing = true;
+        if (m_writeFailureHandler)
+            m_writeFailureHandler(reason);
+    }
     return false;
 }
 

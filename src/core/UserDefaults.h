@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The client's small persistent key-value store: property-list values (strings, numbers,
@@ -34,6 +35,10 @@ public:
     // Writes the file now; false (and a warning) when it cannot be written.
     bool synchronize();
 
+    // Told with the reason when a write fails after the last one worked, so the customer
+    // hears once per spell of failures that the values live only in memory for now.
+    void setWriteFailureHandler(std::function<void(const QString &reason)> handler);
+
     QJsonObject toJson() const;
 
 private:
@@ -47,4 +52,6 @@ private:
     QString m_filePath;
     QJsonObject m_values;
     bool m_open = false;
+    bool m_writeFailing = false;
+    std::function<void(const QString &)> m_writeFailureHandler;
 };

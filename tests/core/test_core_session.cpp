@@ -361,6 +361,31 @@ private slots:
         QVERIFY(!store.synchronize());
     }
 
+    void writeFailureIsReportedOncePerSpell()
+    {
+        QStringList reasons;
+        UserDefaults &store = UserDefaults::standard();
+        store.setWriteFailureHandler([&reasons](const QString &reason) { reasons.append(reason); });
+        QVERIFY(writeFile(path("blocker"), "x"));
+        store.open(path("blocker") + QStringLiteral("/user-defaults.json"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        SessionStore::storeSignIn("身份证", "11010519491231002X", "secret1");
+        SessionStore::setGestureErrorCount(5);
+        QCOMPARE(reasons.size(), 1);
+        QVERIFY(!reasons.first().isEmpty());
+
+        // Writing works again, then fails again: that is news worth telling.
+        store.open(path());
+        store.setObject("k", "v");
+        QVERIFY(QFile::remove(path()));
+        QVERIFY(QDir(m_dir->path()).mkdir("user-defaults.json"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        store.setObject("k", "w");
+        QCOMPARE(reasons.size(), 2);
+        store.setWriteFailureHandler({});
+    }
+
     void storeSignIn()
     {
         UserDefaults &store = UserDefaults::standard();
