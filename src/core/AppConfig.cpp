@@ -1,7 +1,12 @@
 #include "AppConfig.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -86,6 +91,26 @@ QString AppConfig::dataDir()
     if (!settings().dataDir.isEmpty())
         return settings().dataDir;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+bool AppConfig::makeOwnerOnlyPath(const QString &dir)
+{
+    const auto isFolder = [](const QString &path) {
+        struct stat info;
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    };
+    const QString path = QDir::cleanPath(QDir(dir).absolutePath());
+    if (isFolder(path))
+        return true;
+    // QDir::mkpath would create them readable by everyone (the umask decides).
+    QString prefix;
+    for (const QString &part : path.split(u'/', Qt::SkipEmptyParts)) {
+        prefix += u'/' + part;
+        if (::mkdir(QFile::encodeName(prefix).constData(), 0700) != 0 && errno != EEXIST &&
+            !isFolder(prefix))
+            return false;
+    }
+    return isFolder(path);
 }
 
 QDateTime AppConfig::now()

@@ -25,6 +25,9 @@ public:
     static QString hotlineDisplay();
     // Where the user-defaults file and downloaded documents are kept.
     static QString dataDir();
+    // Creates that folder and any missing parent owner-only (0700), as it holds the
+    // customer's sign-in; folders that exist are left as they are. True when it is a folder.
+    static bool makeOwnerOnlyPath(const QString &dir);
     // The client's clock; fixed by --now so date-dependent screens can be tested.
     static QDateTime now();
 

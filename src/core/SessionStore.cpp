@@ -7,6 +7,8 @@
 
 #include <QJsonValue>
 
+#include <algorithm>
+
 namespace SessionStore {
 namespace {
 
@@ -131,13 +133,12 @@ void removeGestureFinal()
 
 std::optional<int> gestureErrorCount()
 {
-    const auto n = store().numberForKey(PersistedKey::GestureErrorCount);
-    return n ? std::optional<int>(int(*n)) : std::nullopt;
+    return store().intForKey(PersistedKey::GestureErrorCount, 0, kGestureAttempts);
 }
 
 void setGestureErrorCount(int count)
 {
-    store().setObject(PersistedKey::GestureErrorCount, count);
+    store().setObject(PersistedKey::GestureErrorCount, std::clamp(count, 0, kGestureAttempts));
 }
 
 void removeGestureErrorCount()

@@ -54,6 +54,9 @@ void removeGestureOne();
 std::optional<QString> gestureFinal();
 void setGestureFinal(const QString &pattern);
 void removeGestureFinal();
+// The gesture lock allows this many wrong drawings in a row.
+constexpr int kGestureAttempts = 5;
+// The attempts left, 0 to kGestureAttempts; a stored value outside that reads as absent.
 std::optional<int> gestureErrorCount();
 void setGestureErrorCount(int count);
 void removeGestureErrorCount();

@@ -272,9 +272,10 @@ void KVGestureViewController::didCompleteLoginGesture(GesturePad *, CircleViewTy
 
 void KVGestureViewController::wrongLoginGesture()
 {
-    // A count never stored reads as 0, so the lock ends at once; the count shown and kept
-    // never goes below 0.
-    const int left = std::max(SessionStore::gestureErrorCount().value_or(0) - 1, 0);
+    // A count never stored (or not a count the lock could have kept) reads as 0, so the
+    // lock ends at once; the count shown and kept never goes below 0.
+    const int stored = SessionStore::gestureErrorCount().value_or(0);
+    const int left = stored > 0 ? stored - 1 : 0;
     m_ui->msgLabel->showWarnMsgAndShake(QStringLiteral("密码错误，还可以再输入%1次").arg(left));
     if (left <= 0)
         abandonLock();

@@ -3,6 +3,7 @@
 #include "CircleViewDelegate.h"
 #include "QZLoginModel.h"
 #include "RootViewController.h"
+#include "SessionStore.h"
 #include "SignIn.h"
 
 #include <QList>
@@ -29,7 +30,7 @@ class KVGestureViewController : public RootViewController, public CircleViewDele
 public:
     static constexpr uint kLoginType = 0;
     static constexpr uint kSetType = 1;
-    static constexpr int kAttempts = 5;
+    static constexpr int kAttempts = SessionStore::kGestureAttempts;
 
     explicit KVGestureViewController(QWidget *parent = nullptr);
     ~KVGestureViewController() override;

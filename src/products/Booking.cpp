@@ -4,6 +4,8 @@
 #include "TextValue.h"
 #include "Validation.h"
 
+#include <limits>
+
 namespace Booking {
 namespace {
 
@@ -99,18 +101,24 @@ Check checkForm(const QString &amount, const QString &phone, const QString &w_qd
         return alert(QStringLiteral("您还没有输入金额"));
     if (Validation::isPureNumandCharacters(amount))
         return alert(QStringLiteral("请在金额栏输入数字内容"));
+    // The amount is sent in yuan; one whose yuan do not fit the number is no amount at all.
+    constexpr int kYuanPerUnit = 10000;
+    const qint64 units = TextValue::integerValue(amount);
+    if (units > std::numeric_limits<qint64>::max() / kYuanPerUnit ||
+        units < std::numeric_limits<qint64>::min() / kYuanPerUnit)
+        return alert(QStringLiteral("请输入正确的金额"));
     if (checkStartingAmount &&
-        TextValue::doubleValue(amount) * 10000 < TextValue::doubleValue(w_qdje)) {
+        TextValue::doubleValue(amount) * kYuanPerUnit < TextValue::doubleValue(w_qdje)) {
         return Check{Check::Result::Toast,
                      TextValue::format("您的预约金额小于认购起点(%d万元)",
-                                       TextValue::intValue(w_qdje) / 10000),
+                                       TextValue::intValue(w_qdje) / kYuanPerUnit),
                      0};
     }
     if (!Validation::validatePhone(phone))
         return alert(QStringLiteral("请填写正确的手机号码"));
     if (Validation::isPureNumandCharacters(phone))
         return alert(QStringLiteral("请在电话栏输入数字内容"));
-    return Check{Check::Result::Ok, QString(), TextValue::integerValue(amount) * 10000};
+    return Check{Check::Result::Ok, QString(), units * kYuanPerUnit};
 }
 
 QJsonObject addParams(const QString &khbh, const QString &cpdm, const QString &yyje,

@@ -1,12 +1,14 @@
 #include "AppDelegate.h"
 
 #include "AdvertisementViewController.h"
+#include "AlertController.h"
 #include "KeyboardManager.h"
 #include "PhoneWindow.h"
 #include "PlaceholderViewController.h"
 #include "ScreenRegistry.h"
 #include "TabbarView.h"
 #include "TabbarViewController.h"
+#include "UserDefaults.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -33,10 +35,15 @@ constexpr TabRoot kTabRoots[] = {
 AppDelegate::AppDelegate(QSize windowSize, QObject *parent)
     : QObject(parent), m_window(new PhoneWindow(windowSize))
 {
+    // Queued: a write fails in the middle of some screen's work, the alert comes after it.
+    UserDefaults::standard().setWriteFailureHandler([this](const QString &) {
+        QMetaObject::invokeMethod(this, &AppDelegate::showStoreWriteFailure, Qt::QueuedConnection);
+    });
 }
 
 AppDelegate::~AppDelegate()
 {
+    UserDefaults::standard().setWriteFailureHandler({});
     delete m_window;
 }
 
@@ -78,6 +85,16 @@ void AppDelegate::showTabBar()
     if (qEnvironmentVariableIsSet("CHENGLAN_TRACE_STARTUP"))
         traceFirstFrame(m_tabbar->tabbarView());
     emit tabBarShown();
+}
+
+void AppDelegate::showStoreWriteFailure()
+{
+    // Otherwise the customer would learn only at the next start that nothing was kept.
+    auto *alert = new AlertController(m_window, QStringLiteral("无法保存数据"),
+                                      QStringLiteral("登录信息和设置仅在本次使用中有效，"
+                                                     "请检查存储空间和数据文件夹的权限。"));
+    alert->addAction(QStringLiteral("确定"), AlertController::ActionStyle::Cancel);
+    alert->open();
 }
 
 void AppDelegate::traceFirstFrame(QWidget *widget)

@@ -33,6 +33,7 @@ signals:
 
 private:
     void showTabBar();
+    void showStoreWriteFailure();
     static void traceFirstFrame(QWidget *widget);
 
     PhoneWindow *m_window;

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -161,6 +163,141 @@ private slots:
         QCOMPARE(store.stringForKey("k"), std::optional<QString>("v"));
     }
 
+    void storeThatIsNoRegularFileIsMovedAside_data()
+    {
+        QTest::addColumn<QString>("kind");
+        // clang-format off
+        QTest::newRow("link to a store") << "link";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("dangling link") << "dangling";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("over 1 MiB") << "large";
+        // clang-format on
+    }
+
+    void storeThatIsNoRegularFileIsMovedAside()
+    {
+        // Whatever sits in the store's place is never followed, read whole or waited on:
+        // it goes aside as it is, and the store starts afresh as a plain file.
+        QFETCH(QString, kind);
+        const QByteArray target = R"({"signin":{"password":"elsewhere"}})";
+        QVERIFY(writeFile(path("target.json"), target));
+        if (kind == "link")
+            QVERIFY(QFile::link(path("target.json"), path()));
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", path()));
+        else if (kind == "dangling")
+            QVERIFY(QFile::link(path("nowhere.json"), path()));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+        else
+            QVERIFY(writeFile(path(), "{\"k\":\"" + QByteArray(1 << 20, 'x') + "\"}"));
+        UserDefaults &store = UserDefaults::standard();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unreadable.*starting empty"));
+        store.open(path());
+        QCOMPARE(store.toJson(), QJsonObject());
+        const QStringList aside =
+            QDir(m_dir->path())
+                .entryList({"user-defaults.json.*"}, QDir::AllEntries | QDir::System);
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(QFileInfo(m_dir->filePath(aside.first())).isSymLink(),
+                 kind != "fifo" && kind != "large");
+
+        SessionStore::storeSignIn("身份证", "11010519491231002X", "secret1");
+        QVERIFY(!QFileInfo(path()).isSymLink());
+        QVERIFY(QFileInfo(path()).isFile());
+        QCOMPARE(readAll(path("target.json")), target);
+        store.open(path());
+        QCOMPARE(SessionStore::savedSignIn()->password, QStringLiteral("secret1"));
+    }
+
+    void writingReplacesALinkInsteadOfFollowingIt()
+    {
+        UserDefaults &store = UserDefaults::standard();
+        store.setObject("k", "v");
+        QVERIFY(QFile::remove(path()));
+        QVERIFY(writeFile(path("target.json"), "untouched"));
+        QVERIFY(QFile::link(path("target.json"), path())); // planted after the store was read
+        SessionStore::storeSignIn("身份证", "11010519491231002X", "secret1");
+        QCOMPARE(readAll(path("target.json")), QByteArray("untouched"));
+        QVERIFY(!QFileInfo(path()).isSymLink());
+        QVERIFY(readAll(path()).contains("secret1"));
+    }
+
+    void missingFoldersAreCreatedOwnerOnly()
+    {
+        UserDefaults &store = UserDefaults::standard();
+        store.open(path("a/b/user-defaults.json"));
+        store.setObject("k", "v");
+        for (const QString &folder : {path("a"), path("a/b")}) {
+            QVERIFY(QFileInfo(folder).isDir());
+            QCOMPARE(QFile::permissions(folder) & kGroupOrOther, QFileDevice::Permissions());
+        }
+    }
+
+    void storedNumbersReadWithinTheirRange_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<std::optional<int>>("read");
+        constexpr int lo = std::numeric_limits<int>::min();
+        constexpr int hi = std::numeric_limits<int>::max();
+        const std::optional<int> absent;
+        // clang-format off
+        QTest::newRow("inside") << QByteArray("3") << 0 << 5 << std::optional<int>(3);
+        QTest::newRow("lower edge") << QByteArray("0") << 0 << 5 << std::optional<int>(0);
+        QTest::newRow("upper edge") << QByteArray("5") << 0 << 5 << std::optional<int>(5);
+        QTest::newRow("written with a point") << QByteArray("4.0") << 0 << 5 << std::optional<int>(4);
+        QTest::newRow("below") << QByteArray("-1") << 0 << 5 << absent;
+        QTest::newRow("above") << QByteArray("6") << 0 << 5 << absent;
+        QTest::newRow("fraction") << QByteArray("2.5") << 0 << 5 << absent;
+        QTest::newRow("text") << QByteArray("\"3\"") << 0 << 5 << absent;
+        QTest::newRow("int max") << QByteArray("2147483647") << lo << hi << std::optional<int>(hi);
+        QTest::newRow("int min") << QByteArray("-2147483648") << lo << hi << std::optional<int>(lo);
+        QTest::newRow("past int max") << QByteArray("2147483648") << lo << hi << absent;
+        QTest::newRow("past int min") << QByteArray("-2147483649") << lo << hi << absent;
+        QTest::newRow("ten digits") << QByteArray("5111111111") << lo << hi << absent;
+        QTest::newRow("huge") << QByteArray("1e300") << lo << hi << absent;
+        // clang-format on
+    }
+
+    void storedNumbersReadWithinTheirRange()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(std::optional<int>, read);
+        QVERIFY(writeFile(path(), R"({"n":)" + stored + "}"));
+        UserDefaults::standard().open(path());
+        QCOMPARE(UserDefaults::standard().intForKey("n", min, max), read);
+    }
+
+    void storedGestureCountOutOfRangeReadsAsAbsent_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<std::optional<int>>("count");
+        // clang-format off
+        QTest::newRow("none left") << QByteArray("0") << std::optional<int>(0);
+        QTest::newRow("all left") << QByteArray("5") << std::optional<int>(5);
+        QTest::newRow("more than the lock allows") << QByteArray("6") << std::optional<int>();
+        QTest::newRow("negative") << QByteArray("-1") << std::optional<int>();
+        QTest::newRow("int min") << QByteArray("-2147483648") << std::optional<int>();
+        QTest::newRow("int max") << QByteArray("2147483647") << std::optional<int>();
+        QTest::newRow("beyond int") << QByteArray("5111111111") << std::optional<int>();
+        QTest::newRow("fraction") << QByteArray("2.5") << std::optional<int>();
+        // clang-format on
+    }
+
+    void storedGestureCountOutOfRangeReadsAsAbsent()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(std::optional<int>, count);
+        QVERIFY(writeFile(path(), R"({"gesture_set_error_count":)" + stored + "}"));
+        UserDefaults::standard().open(path());
+        QCOMPARE(SessionStore::gestureErrorCount(), count);
+    }
+
     void wrongTypesReadAsAbsent()
     {
         UserDefaults &store = UserDefaults::standard();
@@ -222,6 +359,31 @@ private slots:
         QCOMPARE(store.stringForKey("k"), std::optional<QString>("v"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
         QVERIFY(!store.synchronize());
+    }
+
+    void writeFailureIsReportedOncePerSpell()
+    {
+        QStringList reasons;
+        UserDefaults &store = UserDefaults::standard();
+        store.setWriteFailureHandler([&reasons](const QString &reason) { reasons.append(reason); });
+        QVERIFY(writeFile(path("blocker"), "x"));
+        store.open(path("blocker") + QStringLiteral("/user-defaults.json"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        SessionStore::storeSignIn("身份证", "11010519491231002X", "secret1");
+        SessionStore::setGestureErrorCount(5);
+        QCOMPARE(reasons.size(), 1);
+        QVERIFY(!reasons.first().isEmpty());
+
+        // Writing works again, then fails again: that is news worth telling.
+        store.open(path());
+        store.setObject("k", "v");
+        QVERIFY(QFile::remove(path()));
+        QVERIFY(QDir(m_dir->path()).mkdir("user-defaults.json"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        store.setObject("k", "w");
+        QCOMPARE(reasons.size(), 2);
+        store.setWriteFailureHandler({});
     }
 
     void storeSignIn()

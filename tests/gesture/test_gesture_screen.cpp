@@ -293,10 +293,25 @@ private slots:
         QVERIFY(!m_nav->isNavigationBarHidden());
     }
 
+    void countNeverStoredEndsTheLockAtOnce_data()
+    {
+        QTest::addColumn<QJsonValue>("stored");
+        // clang-format off
+        QTest::newRow("never stored") << QJsonValue(QJsonValue::Undefined);
+        QTest::newRow("more than the lock allows") << QJsonValue(6);
+        QTest::newRow("int max") << QJsonValue(2147483647);
+        QTest::newRow("int min") << QJsonValue(-2147483647 - 1);
+        QTest::newRow("beyond int") << QJsonValue(5111111111LL);
+        QTest::newRow("fraction") << QJsonValue(2.5);
+        // clang-format on
+    }
+
     void countNeverStoredEndsTheLockAtOnce()
     {
+        // A count that cannot be the lock's own is no count: the lock fails closed.
+        QFETCH(QJsonValue, stored);
         storeLockedCustomer();
-        SessionStore::removeGestureErrorCount();
+        UserDefaults::standard().setObject(PersistedKey::GestureErrorCount, stored);
         QPointer<KVGestureViewController> lock = open(KVGestureViewController::kLoginType, true);
         QSignalSpy messages(lock->msgLabel(), &WNLockLabel::messageShown);
         drawOn(lock->drawingInterfaceView(), "1235");

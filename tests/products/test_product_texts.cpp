@@ -201,6 +201,15 @@ private slots:
         QTest::newRow("leading number")               << "5万" << phone << "50000" << true << R::Ok << "" << qint64(50000);
         QTest::newRow("no starting amount")           << "4" << phone << "" << true << R::Ok << "" << qint64(40000);
         QTest::newRow("start not enforced")           << "1" << phone << "50000" << false << R::Ok << "" << qint64(10000);
+        QTest::newRow("largest amount in yuan")       << "922337203685477" << phone << "50000" << true << R::Ok << "" << qint64(9223372036854770000);
+        QTest::newRow("sixteen digits")               << "1234567890123456" << phone << "50000" << true << R::Alert << "请输入正确的金额" << qint64(0);
+        QTest::newRow("twenty digits")                << "12345678901234567890" << phone << "50000" << true << R::Alert << "请输入正确的金额" << qint64(0);
+        QTest::newRow("four hundred digits")          << QString(400, u'9') << phone << "50000" << false << R::Alert << "请输入正确的金额" << qint64(0);
+        QTest::newRow("twenty negative digits")       << "-12345678901234567890" << phone << "" << false << R::Alert << "请输入正确的金额" << qint64(0);
+        QTest::newRow("int max")                      << "2147483647" << phone << "50000" << true << R::Ok << "" << qint64(21474836470000);
+        QTest::newRow("int min below the start")      << "-2147483648" << phone << "50000" << true << R::Toast << "您的预约金额小于认购起点(5万元)" << qint64(0);
+        QTest::newRow("start of four hundred digits") << "5" << phone << QString(400, u'9') << true << R::Toast << "您的预约金额小于认购起点(214748万元)" << qint64(0);
+        QTest::newRow("start at int min")             << "5" << phone << "-2147483648" << true << R::Ok << "" << qint64(50000);
         // clang-format on
     }
 

@@ -7,17 +7,21 @@
 #include "NotificationCenter.h"
 #include "PhoneWindow.h"
 #include "RootViewController.h"
+#include "SessionStore.h"
 #include "TabbarView.h"
 #include "TabbarViewController.h"
 #include "Telephone.h"
 #include "TestGateway.h"
+#include "UserDefaults.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestShell : public QObject
@@ -179,6 +183,31 @@ private slots:
         QCOMPARE(alert->actionTitles(), (QStringList{"复制号码", "返回"}));
         QVERIFY(alert->tapAction("复制号码"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("400-820-8820"));
+    }
+
+    void storeThatCannotBeWrittenIsToldOnce()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("blocker")); // a file where the data folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        TabbarViewController *tabs = showTabBar();
+        QVERIFY(tabs);
+        UserDefaults::standard().open(dir.filePath("blocker/user-defaults.json"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        SessionStore::storeSignIn("身份证", "11010519491231002X", "secret1");
+        SessionStore::setLoginInStatus();
+        QTRY_VERIFY(AlertController::frontMost(tabs));
+        AlertController *alert = AlertController::frontMost(tabs);
+        QCOMPARE(alert->title(), QStringLiteral("无法保存数据"));
+        QVERIFY(alert->message().contains("仅在本次使用中有效"));
+        QVERIFY(alert->tapAction(QStringLiteral("确定")));
+        QTRY_VERIFY(!AlertController::frontMost(tabs));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+        SessionStore::removeLoginInStatus();
+        QCoreApplication::processEvents();
+        QVERIFY(!AlertController::frontMost(tabs));
     }
 
 private:
