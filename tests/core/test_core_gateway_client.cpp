@@ -1,4 +1,5 @@
 #include "AppConfig.h"
+#include "FileDownload.h"
 #include "GatewayClient.h"
 #include "NetworkActivityIndicator.h"
 #include "RawHttpServer.h"
@@ -8,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QNetworkProxy>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -239,6 +241,35 @@ private slots:
         const auto outcome = post(someRequest(), nullptr);
         QTRY_COMPARE(outcome->successes, 1);
         QCOMPARE(outcome->envelope->flag(), 1);
+    }
+
+    void documentsAreBoundedInSize_data()
+    {
+        QTest::addColumn<int>("bodyBytes");
+        QTest::addColumn<bool>("stored");
+        // clang-format off
+        QTest::newRow("at the limit is stored") << 4096 << true;
+        QTest::newRow("past the limit fails")   << 4097 << false;
+        // clang-format on
+    }
+
+    void documentsAreBoundedInSize()
+    {
+        QFETCH(int, bodyBytes);
+        QFETCH(bool, stored);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("docs/a.pdf"));
+        FileDownload::setMaxBytes(4096);
+        m_server->answerWith({200, QByteArray(bodyBytes, 'x'), {}});
+        std::optional<bool> ok;
+        FileDownload::get(m_server->baseUrl(), path, m_screen.get(), {},
+                          [&ok](bool done, const QString &) { ok = done; });
+        QTRY_VERIFY(ok.has_value());
+        FileDownload::setMaxBytes(FileDownload::kDefaultMaxBytes);
+        QCOMPARE(*ok, stored);
+        QCOMPARE(QFileInfo::exists(path), stored);
+        const auto othersMayRead = QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        QCOMPARE(QFile::permissions(QFileInfo(path).absolutePath()) & othersMayRead, 0);
     }
 
     void indicatorOffOnFirstOfTwoAnswers()
