@@ -24,18 +24,8 @@ void check(bool holds)
         __builtin_trap();
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+void checkText(const QString &text)
 {
-    FuzzSupport::silenceLogs();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
-    const QString text = QString::fromUtf8(FuzzSupport::bytesOf(data, size));
-
     if (Validation::validateIDCardNumber(text))
         check(text.size() == 18 && allAsciiDigits(text.left(17)));
     if (Validation::validatePhone(text))
@@ -61,5 +51,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TextValue::format("%.f", number);
     TextValue::format("%lld", static_cast<long long>(integer));
     TextValue::format("%s", text.toUtf8().constData());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    FuzzSupport::silenceLogs();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkText(QString::fromUtf8(FuzzSupport::bytesOf(data, size)));
+    // The same bytes as UTF-16, which brings unpaired surrogates and every CJK ideograph.
+    checkText(QString::fromUtf16(reinterpret_cast<const char16_t *>(data), qsizetype(size / 2)));
     return 0;
 }
