@@ -2,7 +2,7 @@
 BUILD_DIR := build
 PRESET    := default
 
-.PHONY: deps configure build test run tour gateway bench install clean
+.PHONY: deps configure build test run tour gateway bench install fuzz clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -33,5 +33,14 @@ PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
+# The libFuzzer targets in build-fuzz/bin (clang with sanitizers); see README for a run.
+FUZZ_PROBE := extern "C" int LLVMFuzzerTestOneInput(const char *, unsigned long) { return 0; }
+fuzz: deps
+	@if ! command -v clang++ >/dev/null 2>&1; then \
+		echo "make fuzz: clang++ not found, the fuzz targets are not built"; exit 0; fi; \
+	if ! echo '$(FUZZ_PROBE)' | clang++ -x c++ -fsanitize=fuzzer - -o /dev/null 2>/dev/null; then \
+		echo "make fuzz: clang++ has no libFuzzer, the fuzz targets are not built"; exit 0; fi; \
+	cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) build-fuzz
