@@ -1,14 +1,8 @@
-// A request body as the demo gateway reads it: the JSON envelope, then the hand-written scan
-// that recovers the order of the "orderby" keys, and the parameters as the function codes
-// read them. The gateway's envelope check itself is private to its HTTP side, so this follows
-// the same steps over the pieces it is built from.
+// A request body as the demo gateway reads it: the envelope check, the scan that recovers
+// the order of the "orderby" keys, and the parameters as the function codes read them.
 #include "FuzzSupport.h"
 
 #include "GatewayCall.h"
-#include "JsonKeyOrder.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -18,40 +12,19 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray body = FuzzSupport::bytesOf(data, size);
-    const QStringList orderPath = {QStringLiteral("0"), QStringLiteral("params_ext"),
-                                   QStringLiteral("orderby")};
-    const QStringList keys = JsonKeyOrder::keysAt(body, orderPath);
-
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError) {
-        // The scan only follows texts the JSON parser accepted.
-        if (!keys.isEmpty())
-            __builtin_trap();
+    QString error;
+    const std::optional<GatewayCall> call =
+        GatewayCall::fromBody(FuzzSupport::bytesOf(data, size), &error);
+    // Exactly one of the two: a call, or the reason there is none.
+    if (call.has_value() == !error.isEmpty())
+        __builtin_trap();
+    if (!call)
         return 0;
+    for (auto it = call->params.constBegin(); it != call->params.constEnd(); ++it)
+        call->param(it.key());
+    for (const OrderKey &key : call->orderBy) {
+        if (!call->paramsExt.value(QStringLiteral("orderby")).toObject().contains(key.field))
+            __builtin_trap();
     }
-    // Only a one-object array goes further, as the gateway refuses anything else.
-    if (document.isArray() && document.array().size() == 1 && document.array().at(0).isObject()) {
-        const QJsonObject envelope = document.array().at(0).toObject();
-        GatewayCall call{envelope.value(QStringLiteral("code")).toString(),
-                         envelope.value(QStringLiteral("params")).toObject(),
-                         envelope.value(QStringLiteral("params_ext")).toObject(),
-                         {}};
-        const QJsonObject orderBy = call.paramsExt.value(QStringLiteral("orderby")).toObject();
-        for (const QString &key : keys) {
-            const QString direction = orderBy.value(key).toString().toLower();
-            if (direction == u"asc" || direction == u"desc")
-                call.orderBy.append({key, direction == u"asc"});
-        }
-        for (auto it = call.params.constBegin(); it != call.params.constEnd(); ++it) {
-            call.param(it.key());
-            call.hasParam(it.key());
-        }
-    }
-    // Other paths of the same body, as a deeper or stray "orderby" would lead the scan.
-    JsonKeyOrder::keysAt(body, {QStringLiteral("0")});
-    JsonKeyOrder::keysAt(body, {QStringLiteral("0"), QStringLiteral("params")});
-    JsonKeyOrder::keysAt(body, {});
     return 0;
 }
