@@ -98,11 +98,10 @@ private slots:
 
         // clang-format off
         QTest::newRow("array with envelope") << 200 << QByteArray(R"([{"flag":"1","prompt":"","data":{"record1":[{"khbh":"1"},{}]}}])") << true << true << 1 << 2;
+        QTest::newRow("more records than the page asked for") << 200 << QByteArray(R"([{"flag":"1","data":{"record1":[{},{},{},{},{},{},{},{},{},{},{},{}]}}])") << true << true << 1 << 10;
         QTest::newRow("refusal is still a success of the transport") << 200 << QByteArray(R"([{"flag":"0","prompt":"密码错误"}])") << true << true << 0 << 0;
+        // An empty array is a well-formed "nothing": no envelope, no records, no failure.
         QTest::newRow("empty array") << 200 << QByteArray("[]") << true << false << 0 << 0;
-        QTest::newRow("not JSON") << 200 << QByteArray("<html>maintenance</html>") << true << false << 0 << 0;
-        QTest::newRow("object") << 200 << QByteArray(R"({"flag":"1"})") << true << false << 0 << 0;
-        QTest::newRow("empty body") << 200 << QByteArray() << true << false << 0 << 0;
         QTest::newRow("201") << 201 << QByteArray(R"([{"flag":1}])") << true << true << 1 << 0;
         QTest::newRow("299") << 299 << QByteArray(R"([{"flag":1}])") << true << true << 1 << 0;
         // A JSON envelope in an error page must not be taken for an answer.
@@ -138,6 +137,65 @@ private slots:
         // Exactly one continuation: nothing more arrives later.
         settle();
         QCOMPARE(outcome->successes + outcome->failures, 1);
+    }
+
+    // Whatever cannot be an answer goes through the failure path with its reason, and a
+    // huge one is refused without reading it: the server gets to send only a little of it.
+    void badAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<qint64>("padding");
+        QTest::addColumn<bool>("announceLength");
+
+        const qint64 over = GatewayClient::kMaxAnswerBytes;
+        // clang-format off
+        QTest::newRow("not JSON")                   << QByteArray("<html>maintenance</html>") << qint64(0) << true;
+        QTest::newRow("object")                     << QByteArray(R"({"flag":"1"})") << qint64(0) << true;
+        QTest::newRow("empty body")                 << QByteArray() << qint64(0) << true;
+        QTest::newRow("array of a text")            << QByteArray(R"(["flag"])") << qint64(0) << true;
+        QTest::newRow("one byte over, announced")   << QByteArray(R"([{"flag":"1"}])") << over - 13 << true;
+        QTest::newRow("one byte over, unannounced") << QByteArray(R"([{"flag":"1"}])") << over - 13 << false;
+        QTest::newRow("huge, announced")            << QByteArray(R"([{"flag":"1"}])") << (qint64(128) << 20) << true;
+        QTest::newRow("huge, unannounced")          << QByteArray(R"([{"flag":"1"}])") << (qint64(128) << 20) << false;
+        // clang-format on
+    }
+
+    void badAnswers()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(qint64, padding);
+        QFETCH(bool, announceLength);
+
+        m_server->answerWith({200, body, {}, padding, announceLength});
+        const auto outcome = post(someRequest(), m_screen.get());
+        QTRY_COMPARE_WITH_TIMEOUT(outcome->successes + outcome->failures, 1, 20000);
+        QCOMPARE(outcome->failures, 1);
+        QVERIFY2(GatewayClient::isBadAnswer(outcome->error), qPrintable(outcome->error));
+        QVERIFY(!NetworkActivityIndicator::instance()->isVisible());
+        settle();
+        QCOMPARE(outcome->successes + outcome->failures, 1);
+        // Socket buffers hold a few megabytes; the rest of a huge answer is never made.
+        QVERIFY2(m_server->bytesSent() < 8 * GatewayClient::kMaxAnswerBytes,
+                 qPrintable(QString::number(m_server->bytesSent())));
+    }
+
+    void largestAnswer_data()
+    {
+        QTest::addColumn<bool>("announceLength");
+        QTest::newRow("announced") << true;
+        QTest::newRow("unannounced") << false;
+    }
+
+    void largestAnswer()
+    {
+        QFETCH(bool, announceLength);
+        const QByteArray body = R"([{"flag":"1"}])";
+        m_server->answerWith(
+            {200, body, {}, GatewayClient::kMaxAnswerBytes - body.size(), announceLength});
+        const auto outcome = post(someRequest(), m_screen.get());
+        QTRY_COMPARE(outcome->successes + outcome->failures, 1);
+        QCOMPARE(outcome->successes, 1);
+        QCOMPARE(outcome->envelope->flag(), 1);
     }
 
     void connectionRefused()
