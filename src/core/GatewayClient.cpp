@@ -11,7 +11,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QRegularExpression>
 
 #include <memory>
 
@@ -20,31 +19,6 @@ namespace {
 int g_timeoutMs = GatewayClient::kDefaultTimeoutMs;
 
 const QLatin1StringView kBadAnswer("Bad answer: ");
-
-// Password parameters never reach the log, encrypted or not (a change of e-mail address
-// sends the password as typed).
-QByteArray loggableBody(const RequestEnvelope &envelope)
-{
-    static const QStringList secretKeys = {QStringLiteral("khmm"), QStringLiteral("new_khmm"),
-                                           QStringLiteral("newpassword"),
-                                           QStringLiteral("password")};
-    QJsonObject params = envelope.params();
-    for (const QString &key : secretKeys) {
-        if (params.contains(key))
-            params.insert(key, QStringLiteral("***"));
-    }
-    return RequestEnvelope(envelope.code(), params, envelope.paramsExt()).body();
-}
-
-// Answers carry the customer record, whose khmm is the server's copy of the password.
-QByteArray loggableAnswer(const QByteArray &body)
-{
-    static const QRegularExpression secret(
-        QStringLiteral("\"(khmm|new_khmm|newpassword|password)\"\\s*:\\s*\"[^\"]*\""));
-    QString text = QString::fromUtf8(body);
-    text.replace(secret, QStringLiteral("\"\\1\":\"***\""));
-    return text.toUtf8();
-}
 
 bool isSuccessStatus(int status)
 {
@@ -88,9 +62,14 @@ void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Suc
     request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
 
-    qCDebug(lcGateway).noquote() << "Request:" << loggableBody(envelope);
+    // Logs by default say what went and came back, never the personal values in it.
+    const QString code = envelope.code();
+    const QByteArray sent = envelope.body();
+    qCDebug(lcGateway).noquote() << "Request" << code
+                                 << QStringLiteral("(%1 bytes)").arg(sent.size());
+    qCDebug(lcGatewayBody).noquote() << "Request" << code << Logging::maskedBody(sent);
     NetworkActivityIndicator::instance()->setVisible(true);
-    QNetworkReply *reply = network()->post(request, envelope.body());
+    QNetworkReply *reply = network()->post(request, sent);
     // Qt stops reading the socket once this much waits unread, so even a server that
     // ignores its own Content-Length cannot make the client hold more than the limit.
     reply->setReadBufferSize(kMaxAnswerBytes + 1);
@@ -117,13 +96,16 @@ void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Suc
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         // An aborted reply is closed; reading it would only warn.
         const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
+        if (!body.isEmpty())
+            qCDebug(lcGatewayBody).noquote() << "Answer" << code << Logging::maskedBody(body);
         if (!guard) {
             qCDebug(lcGateway).noquote()
-                << "Answer for a closed screen, dropped:" << loggableAnswer(body);
+                << "Answer" << code
+                << QStringLiteral("for a closed screen, dropped (%1 bytes)").arg(body.size());
             return;
         }
         const auto fail = [&](const QString &error) {
-            qCDebug(lcGateway).noquote() << "Failure:" << error;
+            qCDebug(lcGateway).noquote() << "Failure" << code << error;
             if (onFailure)
                 onFailure(error);
         };
@@ -142,7 +124,12 @@ void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Suc
                  QStringLiteral("not a JSON array of envelopes (%1 bytes)").arg(body.size()));
             return;
         }
-        qCDebug(lcGateway).noquote() << "Result:" << loggableAnswer(body);
+        qCDebug(lcGateway).noquote() << "Answer" << code
+                                     << QStringLiteral("HTTP %1, %2 bytes, flag %3, %4 records")
+                                            .arg(status)
+                                            .arg(body.size())
+                                            .arg(answer->flag())
+                                            .arg(answer->records().size());
         // A list keeps no more than it asked for, whatever the server sends.
         if (onSuccess)
             onSuccess(rowCount ? answer->withRecordsCappedAt(*rowCount) : *answer);

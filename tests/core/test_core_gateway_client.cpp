@@ -5,6 +5,7 @@
 #include "Request.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLoggingCategory>
 #include <QNetworkProxy>
 #include <QSignalSpy>
@@ -53,6 +54,53 @@ RequestEnvelope someRequest()
 }
 
 const RawHttpServer::Answer kFlagOne{200, R"([{"flag":"1"}])", {}};
+
+// Personal values of a sign-in and its answer that no log may show as they are.
+const QStringList kSecrets = {"S3cretPw",        "11010519491231002X", "6222020200112233",
+                              "上海市澄岚路1号", "R3ply0ldPw",         "TrustAcct77"};
+
+RequestEnvelope signInRequest()
+{
+    return Request::getJsonStr(
+        QStringLiteral("168000"),
+        QJsonObject{{"zjlx", "N"}, {"zjhm", kSecrets[1]}, {"khmm", kSecrets[0]}});
+}
+
+QByteArray customerAnswer()
+{
+    return QStringLiteral(R"([{"flag":"1","prompt":"登录成功","data":{"record1":[{"khbh":"100001",)"
+                          R"("khxm":"张三","zjhm":"%2","yhzh":"%3","txdz":"%4","khmm":"%5",)"
+                          R"("nested":[{"zh":"%6"}]}]}}])")
+        .arg(kSecrets[1], kSecrets[2], kSecrets[3], kSecrets[4], kSecrets[5])
+        .toUtf8();
+}
+
+// The log lines of one category, while it is alive.
+class LogCapture final
+{
+    Q_DISABLE_COPY_MOVE(LogCapture)
+
+public:
+    LogCapture() { s_previous = qInstallMessageHandler(&LogCapture::take); }
+    ~LogCapture() { qInstallMessageHandler(s_previous); }
+    static QStringList linesOf(const char *category) { return s_lines.value(category); }
+    static QString all()
+    {
+        QStringList lines;
+        for (const QStringList &some : std::as_const(s_lines))
+            lines += some;
+        return lines.join(u'\n');
+    }
+    static void clear() { s_lines.clear(); }
+
+private:
+    static void take(QtMsgType, const QMessageLogContext &context, const QString &text)
+    {
+        s_lines[QByteArray(context.category ? context.category : "")].append(text);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QHash<QByteArray, QStringList> s_lines;
+};
 
 } // namespace
 
@@ -196,6 +244,45 @@ private slots:
         QTRY_COMPARE(outcome->successes + outcome->failures, 1);
         QCOMPARE(outcome->successes, 1);
         QCOMPARE(outcome->envelope->flag(), 1);
+    }
+
+    // By default one line per request and per answer, with the code, sizes and flag, and
+    // no personal value; bodies only on asking for them, and masked even then.
+    void logs_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<int>("bodyLines");
+        // clang-format off
+        QTest::newRow("default")          << "" << 0;
+        QTest::newRow("bodies asked for") << "chenglan.gateway.body.debug=true" << 2;
+        // clang-format on
+    }
+
+    void logs()
+    {
+        QFETCH(QString, rules);
+        QFETCH(int, bodyLines);
+        QLoggingCategory::setFilterRules(rules);
+        m_server->answerWith({200, customerAnswer(), {}});
+        std::shared_ptr<Outcome> outcome;
+        {
+            LogCapture capture;
+            LogCapture::clear();
+            outcome = post(signInRequest(), m_screen.get());
+            QTRY_COMPARE(outcome->successes, 1);
+            const QStringList lines = LogCapture::linesOf("chenglan.gateway");
+            QCOMPARE(lines.size(), 2);
+            QVERIFY2(lines.at(0).contains("168000"), qPrintable(lines.at(0)));
+            QVERIFY2(lines.at(1).contains("168000") && lines.at(1).contains("flag 1") &&
+                         lines.at(1).contains(QString::number(customerAnswer().size())),
+                     qPrintable(lines.at(1)));
+            QCOMPARE(LogCapture::linesOf("chenglan.gateway.body").size(), bodyLines);
+            for (const QString &secret : kSecrets)
+                QVERIFY2(!LogCapture::all().contains(secret), qPrintable(LogCapture::all()));
+            if (bodyLines)
+                QVERIFY(LogCapture::linesOf("chenglan.gateway.body").last().contains("张三"));
+        }
+        QLoggingCategory::setFilterRules(QStringLiteral("chenglan.gateway.debug=false"));
     }
 
     void connectionRefused()
