@@ -4,10 +4,32 @@
 #include "FunctionCodes.h"
 #include "GatewayClient.h"
 #include "IdentityDocumentTypes.h"
+#include "RecordMapper.h"
 #include "Request.h"
 #include "Validation.h"
 
+#include <algorithm>
+
 namespace SignIn {
+
+namespace {
+
+// A customer the session can hold and the store can keep: an object with a customer
+// number, every field of a sane length.
+bool isSoundCustomer(const QJsonValue &record)
+{
+    if (!record.isObject())
+        return false;
+    const auto customer = RecordMapper::map<QZLoginModel>(record.toObject());
+    if (customer.khbh.trimmed().isEmpty())
+        return false;
+    const QJsonObject fields = RecordMapper::toJson(customer);
+    return std::all_of(fields.begin(), fields.end(), [](const QJsonValue &field) {
+        return field.toString().size() <= kMaxCustomerFieldLength;
+    });
+}
+
+} // namespace
 
 std::optional<QString> checkForm(const QString &typeName, const QString &number)
 {
@@ -56,13 +78,15 @@ std::optional<QJsonObject> gestureParams(const SavedSignIn &saved)
 Result resultOf(const ResponseEnvelope &answer)
 {
     Result result;
-    const auto customers = answer.recordsAs<QZLoginModel>();
-    if (answer.succeeded() && !customers.isEmpty()) {
+    const QJsonValue record = answer.records().first();
+    if (answer.succeeded() && isSoundCustomer(record)) {
         result.outcome = Result::Outcome::SignedIn;
-        result.customer = customers.first();
+        result.customer = RecordMapper::map<QZLoginModel>(record.toObject());
     } else {
-        // A success without a customer cannot sign anybody in.
-        result.prompt = answer.succeeded() ? QStringLiteral("登录失败") : answer.prompt();
+        // A success without a sound customer cannot sign anybody in, and a refusal
+        // without words still says what happened.
+        result.prompt = answer.succeeded() || answer.prompt().isEmpty() ? QStringLiteral("登录失败")
+                                                                        : answer.prompt();
     }
     return result;
 }

@@ -42,8 +42,12 @@ std::optional<QJsonObject> gestureParams(const SavedSignIn &saved);
 // The type list sign-in by gesture searches, "手机" first.
 QStringList gestureTypeNames();
 
-// What an answer to "168000" means. A success with no customer record is taken as a
-// refusal, "登录失败".
+// The longest customer field a sign-in keeps (and writes to the store).
+constexpr int kMaxCustomerFieldLength = 1000;
+
+// What an answer to "168000" means. A success whose first record is not an object, has no
+// `khbh` or has a field longer than kMaxCustomerFieldLength is taken as a refusal, "登录失败",
+// and so is a refusal without a prompt.
 Result resultOf(const ResponseEnvelope &answer);
 
 // Sends "168000" for the receiver; done runs only while the receiver lives.

@@ -30,6 +30,12 @@ public:
     static void setTimeout(int milliseconds);
     static int timeout();
 
+    // The largest answer taken; the largest real one (1,000 net values) is about 0.3 MB.
+    static constexpr qint64 kMaxAnswerBytes = 2 * 1024 * 1024;
+    // Whether a failure's error says the server answered, but not with an answer: not
+    // JSON, no envelope, or too large.
+    static bool isBadAnswer(const QString &error);
+
 private:
     static QNetworkAccessManager *network();
 };

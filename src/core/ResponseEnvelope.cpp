@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,6 +18,20 @@ ResponseEnvelope ResponseEnvelope::fromBody(const QByteArray &body)
     if (error.error != QJsonParseError::NoError || !doc.isArray() || doc.array().isEmpty())
         return ResponseEnvelope();
     return ResponseEnvelope(doc.array().first().toObject());
+}
+
+std::optional<ResponseEnvelope> ResponseEnvelope::decode(const QByteArray &body)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isArray())
+        return std::nullopt;
+    const QJsonArray array = doc.array();
+    if (array.isEmpty())
+        return ResponseEnvelope();
+    if (!array.first().isObject())
+        return std::nullopt;
+    return ResponseEnvelope(array.first().toObject());
 }
 
 int ResponseEnvelope::flag() const
@@ -47,4 +62,18 @@ QJsonArray ResponseEnvelope::records() const
         .toObject()
         .value(QStringLiteral("record1"))
         .toArray();
+}
+
+ResponseEnvelope ResponseEnvelope::withRecordsCappedAt(qsizetype count) const
+{
+    QJsonArray records = this->records();
+    if (records.size() <= count)
+        return *this;
+    while (records.size() > std::max<qsizetype>(count, 0))
+        records.removeLast();
+    QJsonObject data = object().value(QStringLiteral("data")).toObject();
+    data.insert(QStringLiteral("record1"), records);
+    QJsonObject envelope = object();
+    envelope.insert(QStringLiteral("data"), data);
+    return ResponseEnvelope(envelope);
 }

@@ -17,6 +17,9 @@ public:
     explicit ResponseEnvelope(const QJsonObject &object);
 
     static ResponseEnvelope fromBody(const QByteArray &body);
+    // Stricter, for the transport: nothing when the body is not a JSON array or its first
+    // element is not an object; an empty array decodes to an absent envelope.
+    static std::optional<ResponseEnvelope> decode(const QByteArray &body);
 
     bool isPresent() const { return m_object.has_value(); }
     QJsonObject object() const { return m_object.value_or(QJsonObject()); }
@@ -27,6 +30,9 @@ public:
     QString prompt() const;
     // "data"."record1"; empty when missing or not an array.
     QJsonArray records() const;
+
+    // The same envelope keeping no more than `count` records.
+    ResponseEnvelope withRecordsCappedAt(qsizetype count) const;
 
     template <class T> QList<T> recordsAs() const { return RecordMapper::mapAll<T>(records()); }
 

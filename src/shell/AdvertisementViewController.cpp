@@ -8,22 +8,29 @@
 #include "ImageLoader.h"
 #include "MediaUrl.h"
 #include "PagingScrollView.h"
+#include "RecordMapper.h"
 #include "UiImage.h"
 
+#include <QJsonArray>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
 constexpr int kCountdownStart = 2;
+// A gateway that hangs must not keep the customer from the app for the transport's minute.
+constexpr int kGiveUpMs = 5000;
 } // namespace
 
 AdvertisementViewController::AdvertisementViewController(QWidget *parent)
     : RootViewController(parent), m_ui(new Ui::AdvertisementViewController),
-      m_countdownTimer(new QTimer(this))
+      m_countdownTimer(new QTimer(this)), m_giveUpTimer(new QTimer(this))
 {
     m_ui->setupUi(this);
+    m_giveUpTimer->setSingleShot(true);
+    m_giveUpTimer->setInterval(kGiveUpMs);
     connect(m_countdownTimer, &QTimer::timeout, this, &AdvertisementViewController::countdownStep);
+    connect(m_giveUpTimer, &QTimer::timeout, this, &AdvertisementViewController::finish);
 }
 
 AdvertisementViewController::~AdvertisementViewController()
@@ -44,11 +51,20 @@ void AdvertisementViewController::initData()
         FunctionCode::SplashAdverts, {{QStringLiteral("is_display"), QStringLiteral("1")}}, {},
         [this](const ResponseEnvelope &answer) { buildPages(answer); },
         OnFailure::silent([this]() { finish(); }));
+    m_giveUpTimer->start();
 }
 
 void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
 {
-    for (const AdvertisementModel &ad : answer.recordsAs<AdvertisementModel>()) {
+    m_giveUpTimer->stop();
+    if (m_finished)
+        return; // gave up waiting already
+    // Records are mapped one by one, only until the handful is there.
+    const QJsonArray records = answer.records();
+    for (const QJsonValue &record : records) {
+        if (m_imageUrls.size() >= kMaxPages)
+            break;
+        const auto ad = RecordMapper::map<AdvertisementModel>(record.toObject());
         if (!ad.rela_path.isEmpty())
             m_imageUrls.append(MediaUrl::forRelaPath(ad.rela_path));
     }
@@ -81,6 +97,14 @@ void AdvertisementViewController::buildPages(const ResponseEnvelope &answer)
         m_countdownTimer->start(m_stepMs);
 }
 
+void AdvertisementViewController::setGiveUpInterval(int milliseconds)
+{
+    // Also for a request already out: the wait starts again with the new interval.
+    m_giveUpTimer->setInterval(milliseconds);
+    if (m_giveUpTimer->isActive())
+        m_giveUpTimer->start();
+}
+
 bool AdvertisementViewController::isCountingDown() const
 {
     return m_countdownTimer->isActive();
@@ -109,5 +133,6 @@ void AdvertisementViewController::finish()
     if (m_finished)
         return;
     m_finished = true;
+    m_giveUpTimer->stop();
     emit advertisementFinished();
 }

@@ -1,5 +1,7 @@
 #include "OnFailure.h"
 
+#include "GatewayClient.h"
+
 QString OnFailure::noNetwork()
 {
     return QStringLiteral("您还没有连接到网络");
@@ -8,6 +10,19 @@ QString OnFailure::noNetwork()
 QString OnFailure::noNetworkShort()
 {
     return QStringLiteral("您还没有连接网络");
+}
+
+QString OnFailure::badAnswer()
+{
+    return QStringLiteral("服务器返回的数据有误，请稍后再试");
+}
+
+QString OnFailure::messageFor(const QString &error) const
+{
+    if (message.isEmpty())
+        return message;
+    // "No network" would send the customer to check a connection that works.
+    return GatewayClient::isBadAnswer(error) ? badAnswer() : message;
 }
 
 OnFailure OnFailure::silent(std::function<void()> then)

@@ -60,8 +60,8 @@ void PagedListLoader::send(int offset, bool firstPage)
             if (!firstPage && answer.records().isEmpty())
                 Toast::showText(m_screen, QStringLiteral("没有更多数据了！"), 1.5);
         },
-        [this, firstPage](const QString &) {
-            AlertController::showMessage(m_screen, OnFailure::noNetwork());
+        [this, firstPage](const QString &error) {
+            AlertController::showMessage(m_screen, OnFailure().messageFor(error));
             if (!firstPage || !m_table)
                 return;
             m_table->endPullRefreshing();

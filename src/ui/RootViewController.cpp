@@ -201,9 +201,9 @@ void RootViewController::sendRequest(const QString &code, const QJsonObject &par
                                      OnFailure onFailure)
 {
     GatewayClient::post(Request::getJsonStr(code, params, paramsExt), this, std::move(onAnswer),
-                        [this, onFailure = std::move(onFailure)](const QString &) {
-                            if (!onFailure.message.isEmpty())
-                                createUIAlertControllerWithNSString(onFailure.message);
+                        [this, onFailure = std::move(onFailure)](const QString &error) {
+                            if (const QString alert = onFailure.messageFor(error); !alert.isEmpty())
+                                createUIAlertControllerWithNSString(alert);
                             if (onFailure.then)
                                 onFailure.then();
                         });

@@ -251,6 +251,40 @@ private slots:
         QCOMPARE(envelope.prompt(), prompt);
         QCOMPARE(envelope.records().size(), records);
         QCOMPARE(envelope.recordsAs<QZLoginModel>().size(), records);
+        // The transport's stricter reading takes the same envelopes, and "[]" as nothing.
+        const auto decoded = ResponseEnvelope::decode(body);
+        QCOMPARE(decoded.has_value(), present || body == "[]");
+        if (decoded)
+            QCOMPARE(decoded->object(), envelope.object());
+    }
+
+    void recordsCapped_data()
+    {
+        QTest::addColumn<int>("cap");
+        QTest::addColumn<int>("kept");
+        // clang-format off
+        QTest::newRow("fewer than the cap") << 5 << 3;
+        QTest::newRow("as many")            << 3 << 3;
+        QTest::newRow("more than the cap")  << 2 << 2;
+        QTest::newRow("zero")               << 0 << 0;
+        QTest::newRow("negative")           << -1 << 0;
+        // clang-format on
+    }
+
+    void recordsCapped()
+    {
+        QFETCH(int, cap);
+        QFETCH(int, kept);
+        const ResponseEnvelope full = ResponseEnvelope::fromBody(
+            R"([{"flag":"1","prompt":"p","data":{"record1":[{"id":"0"},{"id":"1"},{"id":"2"}],"n":5}}])");
+        const ResponseEnvelope capped = full.withRecordsCappedAt(cap);
+        QCOMPARE(capped.records().size(), kept);
+        if (kept) // the first ones, in order
+            QCOMPARE(capped.records().last().toObject().value("id").toString(),
+                     QString::number(kept - 1));
+        QCOMPARE(capped.flag(), 1);
+        QCOMPARE(capped.prompt(), QString("p"));
+        QCOMPARE(capped.object().value("data").toObject().value("n").toInt(), 5);
     }
 
     void fromBodyFirstElementNotAnObject()
@@ -262,6 +296,7 @@ private slots:
             QCOMPARE(envelope.flag(), 0);
             QVERIFY(envelope.prompt().isEmpty());
             QVERIFY(envelope.records().isEmpty());
+            QVERIFY(!ResponseEnvelope::decode(body));
         }
     }
 

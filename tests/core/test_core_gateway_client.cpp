@@ -6,6 +6,7 @@
 #include "Request.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLoggingCategory>
 #include <QNetworkProxy>
 #include <QSignalSpy>
@@ -56,6 +57,53 @@ RequestEnvelope someRequest()
 
 const RawHttpServer::Answer kFlagOne{200, R"([{"flag":"1"}])", {}};
 
+// Personal values of a sign-in and its answer that no log may show as they are.
+const QStringList kSecrets = {"S3cretPw",        "11010519491231002X", "6222020200112233",
+                              "上海市澄岚路1号", "R3ply0ldPw",         "TrustAcct77"};
+
+RequestEnvelope signInRequest()
+{
+    return Request::getJsonStr(
+        QStringLiteral("168000"),
+        QJsonObject{{"zjlx", "N"}, {"zjhm", kSecrets[1]}, {"khmm", kSecrets[0]}});
+}
+
+QByteArray customerAnswer()
+{
+    return QStringLiteral(R"([{"flag":"1","prompt":"登录成功","data":{"record1":[{"khbh":"100001",)"
+                          R"("khxm":"张三","zjhm":"%2","yhzh":"%3","txdz":"%4","khmm":"%5",)"
+                          R"("nested":[{"zh":"%6"}]}]}}])")
+        .arg(kSecrets[1], kSecrets[2], kSecrets[3], kSecrets[4], kSecrets[5])
+        .toUtf8();
+}
+
+// The log lines of one category, while it is alive.
+class LogCapture final
+{
+    Q_DISABLE_COPY_MOVE(LogCapture)
+
+public:
+    LogCapture() { s_previous = qInstallMessageHandler(&LogCapture::take); }
+    ~LogCapture() { qInstallMessageHandler(s_previous); }
+    static QStringList linesOf(const char *category) { return s_lines.value(category); }
+    static QString all()
+    {
+        QStringList lines;
+        for (const QStringList &some : std::as_const(s_lines))
+            lines += some;
+        return lines.join(u'\n');
+    }
+    static void clear() { s_lines.clear(); }
+
+private:
+    static void take(QtMsgType, const QMessageLogContext &context, const QString &text)
+    {
+        s_lines[QByteArray(context.category ? context.category : "")].append(text);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QHash<QByteArray, QStringList> s_lines;
+};
+
 } // namespace
 
 // The gateway client against a real socket: status handling, the exact bytes on the
@@ -100,11 +148,10 @@ private slots:
 
         // clang-format off
         QTest::newRow("array with envelope") << 200 << QByteArray(R"([{"flag":"1","prompt":"","data":{"record1":[{"khbh":"1"},{}]}}])") << true << true << 1 << 2;
+        QTest::newRow("more records than the page asked for") << 200 << QByteArray(R"([{"flag":"1","data":{"record1":[{},{},{},{},{},{},{},{},{},{},{},{}]}}])") << true << true << 1 << 10;
         QTest::newRow("refusal is still a success of the transport") << 200 << QByteArray(R"([{"flag":"0","prompt":"密码错误"}])") << true << true << 0 << 0;
+        // An empty array is a well-formed "nothing": no envelope, no records, no failure.
         QTest::newRow("empty array") << 200 << QByteArray("[]") << true << false << 0 << 0;
-        QTest::newRow("not JSON") << 200 << QByteArray("<html>maintenance</html>") << true << false << 0 << 0;
-        QTest::newRow("object") << 200 << QByteArray(R"({"flag":"1"})") << true << false << 0 << 0;
-        QTest::newRow("empty body") << 200 << QByteArray() << true << false << 0 << 0;
         QTest::newRow("201") << 201 << QByteArray(R"([{"flag":1}])") << true << true << 1 << 0;
         QTest::newRow("299") << 299 << QByteArray(R"([{"flag":1}])") << true << true << 1 << 0;
         // A JSON envelope in an error page must not be taken for an answer.
@@ -140,6 +187,104 @@ private slots:
         // Exactly one continuation: nothing more arrives later.
         settle();
         QCOMPARE(outcome->successes + outcome->failures, 1);
+    }
+
+    // Whatever cannot be an answer goes through the failure path with its reason, and a
+    // huge one is refused without reading it: the server gets to send only a little of it.
+    void badAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<qint64>("padding");
+        QTest::addColumn<bool>("announceLength");
+
+        const qint64 over = GatewayClient::kMaxAnswerBytes;
+        // clang-format off
+        QTest::newRow("not JSON")                   << QByteArray("<html>maintenance</html>") << qint64(0) << true;
+        QTest::newRow("object")                     << QByteArray(R"({"flag":"1"})") << qint64(0) << true;
+        QTest::newRow("empty body")                 << QByteArray() << qint64(0) << true;
+        QTest::newRow("array of a text")            << QByteArray(R"(["flag"])") << qint64(0) << true;
+        QTest::newRow("one byte over, announced")   << QByteArray(R"([{"flag":"1"}])") << over - 13 << true;
+        QTest::newRow("one byte over, unannounced") << QByteArray(R"([{"flag":"1"}])") << over - 13 << false;
+        QTest::newRow("huge, announced")            << QByteArray(R"([{"flag":"1"}])") << (qint64(128) << 20) << true;
+        QTest::newRow("huge, unannounced")          << QByteArray(R"([{"flag":"1"}])") << (qint64(128) << 20) << false;
+        // clang-format on
+    }
+
+    void badAnswers()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(qint64, padding);
+        QFETCH(bool, announceLength);
+
+        m_server->answerWith({200, body, {}, padding, announceLength});
+        const auto outcome = post(someRequest(), m_screen.get());
+        QTRY_COMPARE_WITH_TIMEOUT(outcome->successes + outcome->failures, 1, 20000);
+        QCOMPARE(outcome->failures, 1);
+        QVERIFY2(GatewayClient::isBadAnswer(outcome->error), qPrintable(outcome->error));
+        QVERIFY(!NetworkActivityIndicator::instance()->isVisible());
+        settle();
+        QCOMPARE(outcome->successes + outcome->failures, 1);
+        // Socket buffers hold a few megabytes; the rest of a huge answer is never made.
+        QVERIFY2(m_server->bytesSent() < 8 * GatewayClient::kMaxAnswerBytes,
+                 qPrintable(QString::number(m_server->bytesSent())));
+    }
+
+    void largestAnswer_data()
+    {
+        QTest::addColumn<bool>("announceLength");
+        QTest::newRow("announced") << true;
+        QTest::newRow("unannounced") << false;
+    }
+
+    void largestAnswer()
+    {
+        QFETCH(bool, announceLength);
+        const QByteArray body = R"([{"flag":"1"}])";
+        m_server->answerWith(
+            {200, body, {}, GatewayClient::kMaxAnswerBytes - body.size(), announceLength});
+        const auto outcome = post(someRequest(), m_screen.get());
+        QTRY_COMPARE(outcome->successes + outcome->failures, 1);
+        QCOMPARE(outcome->successes, 1);
+        QCOMPARE(outcome->envelope->flag(), 1);
+    }
+
+    // By default one line per request and per answer, with the code, sizes and flag, and
+    // no personal value; bodies only on asking for them, and masked even then.
+    void logs_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<int>("bodyLines");
+        // clang-format off
+        QTest::newRow("default")          << "" << 0;
+        QTest::newRow("bodies asked for") << "chenglan.gateway.body.debug=true" << 2;
+        // clang-format on
+    }
+
+    void logs()
+    {
+        QFETCH(QString, rules);
+        QFETCH(int, bodyLines);
+        QLoggingCategory::setFilterRules(rules);
+        m_server->answerWith({200, customerAnswer(), {}});
+        std::shared_ptr<Outcome> outcome;
+        {
+            LogCapture capture;
+            LogCapture::clear();
+            outcome = post(signInRequest(), m_screen.get());
+            QTRY_COMPARE(outcome->successes, 1);
+            const QStringList lines = LogCapture::linesOf("chenglan.gateway");
+            QCOMPARE(lines.size(), 2);
+            QVERIFY2(lines.at(0).contains("168000"), qPrintable(lines.at(0)));
+            QVERIFY2(lines.at(1).contains("168000") && lines.at(1).contains("flag 1") &&
+                         lines.at(1).contains(QString::number(customerAnswer().size())),
+                     qPrintable(lines.at(1)));
+            QCOMPARE(LogCapture::linesOf("chenglan.gateway.body").size(), bodyLines);
+            for (const QString &secret : kSecrets)
+                QVERIFY2(!LogCapture::all().contains(secret), qPrintable(LogCapture::all()));
+            if (bodyLines)
+                QVERIFY(LogCapture::linesOf("chenglan.gateway.body").last().contains("张三"));
+        }
+        QLoggingCategory::setFilterRules(QStringLiteral("chenglan.gateway.debug=false"));
     }
 
     void connectionRefused()

@@ -111,6 +111,37 @@ private slots:
         QVERIFY(!AlertController::frontMost(m_app->window()));
     }
 
+    // A hanging gateway does not keep the customer on the splash: it goes on, silently.
+    void hangingGatewayGoesOnAfterAWhile()
+    {
+        m_gateway->gateway().setFault(FunctionCode::SplashAdverts, GatewayFault::delay(60000));
+        QSignalSpy shown(m_app.get(), &AppDelegate::tabBarShown);
+        QPointer<AdvertisementViewController> splash = startSplash();
+        QVERIFY(splash);
+        splash->setGiveUpInterval(50);
+        QTRY_COMPARE(shown.size(), 1);
+        QVERIFY(!AlertController::frontMost(m_app->window()));
+    }
+
+    // However many pictures the server sends, the splash shows a handful.
+    void manyAdvertisementsShowAHandful()
+    {
+        QVERIFY(m_gateway->loadEditedDataset([](QJsonObject &dataset) {
+            QJsonArray splash = dataset.value("splash").toArray();
+            QJsonObject extra = splash.first().toObject();
+            extra.insert("is_display", "1");
+            for (int i = 0; i < 40; ++i) {
+                extra.insert("id", QString::number(100 + i));
+                splash.append(extra);
+            }
+            dataset.insert("splash", splash);
+        }));
+        AdvertisementViewController *splash = startSplash();
+        QTRY_VERIFY(splash->findChild<QPushButton *>("skipButton"));
+        QCOMPARE(splash->totalNum(), AdvertisementViewController::kMaxPages);
+        QCOMPARE(splash->imageUrls().size(), AdvertisementViewController::kMaxPages);
+    }
+
     void tabsSwitchByTapsAndNotifications()
     {
         TabbarViewController *tabs = showTabBar();

@@ -2,21 +2,7 @@
 
 #include <QTcpSocket>
 
-namespace {
-
-void send(QTcpSocket *socket, const RawHttpServer::Answer &answer)
-{
-    QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\n";
-    response += "Content-Type: text/html\r\n";
-    for (const QByteArray &header : answer.headers)
-        response += header + "\r\n";
-    response += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
-    response += "Connection: close\r\n\r\n" + answer.body;
-    socket->write(response);
-    socket->disconnectFromHost();
-}
-
-} // namespace
+#include <algorithm>
 
 RawHttpServer::RawHttpServer()
 {
@@ -26,6 +12,7 @@ RawHttpServer::RawHttpServer()
                              [this, socket]() { readFrom(socket); });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, socket]() {
                 m_buffers.remove(socket);
+                m_padding.remove(socket);
                 socket->deleteLater();
             });
         }
@@ -49,6 +36,46 @@ bool RawHttpServer::releaseOne(const Answer &answer)
         }
     }
     return false;
+}
+
+void RawHttpServer::send(QTcpSocket *socket, const Answer &answer)
+{
+    QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\n";
+    response += "Content-Type: text/html\r\n";
+    for (const QByteArray &header : answer.headers)
+        response += header + "\r\n";
+    if (answer.announceLength)
+        response +=
+            "Content-Length: " + QByteArray::number(answer.body.size() + answer.padding) + "\r\n";
+    response += "Connection: close\r\n\r\n" + answer.body;
+    m_bytesSent += response.size();
+    socket->write(response);
+    if (answer.padding <= 0) {
+        socket->disconnectFromHost();
+        return;
+    }
+    m_padding.insert(socket, answer.padding);
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket]() { pad(socket); });
+    pad(socket);
+}
+
+void RawHttpServer::pad(QTcpSocket *socket)
+{
+    // Topped up only while little is queued: what the client does not read is never made.
+    constexpr qint64 kChunk = 64 * 1024;
+    if (!m_padding.contains(socket))
+        return;
+    qint64 &left = m_padding[socket];
+    while (left > 0 && socket->bytesToWrite() < kChunk) {
+        const qint64 size = std::min(left, kChunk);
+        socket->write(QByteArray(size, ' '));
+        m_bytesSent += size;
+        left -= size;
+    }
+    if (left == 0) {
+        m_padding.remove(socket);
+        socket->disconnectFromHost();
+    }
 }
 
 void RawHttpServer::readFrom(QTcpSocket *socket)

@@ -24,6 +24,10 @@ public:
         int status = 200;
         QByteArray body;
         QList<QByteArray> headers; // whole lines, "Set-Cookie: a=b"
+        // Spaces after the body, written only as fast as the client reads them, so a huge
+        // answer costs the server nothing; announced in Content-Length unless told not to.
+        qint64 padding = 0;
+        bool announceLength = true;
     };
 
     struct Received
@@ -46,14 +50,20 @@ public:
     // Answers the oldest request held back; false when none is waiting.
     bool releaseOne(const Answer &answer);
     const QList<Received> &received() const { return m_received; }
+    // Bytes of answers handed to the sockets so far, headers included.
+    qint64 bytesSent() const { return m_bytesSent; }
 
 private:
     void readFrom(QTcpSocket *socket);
+    void send(QTcpSocket *socket, const Answer &answer);
+    void pad(QTcpSocket *socket);
 
     std::optional<Answer> m_answer;
     QList<QPointer<QTcpSocket>> m_held;
     QHash<QTcpSocket *, QByteArray> m_buffers;
+    QHash<QTcpSocket *, qint64> m_padding; // spaces still to send
     QList<Received> m_received;
+    qint64 m_bytesSent = 0;
     // Last, so it goes first: its sockets may still report a disconnection as they go.
     QTcpServer m_server;
 };

@@ -1,6 +1,11 @@
 // The table view: cell reuse, heights, selection and the load-more footer.
+#include "AlertController.h"
+#include "AppConfig.h"
+#include "GatewayClient.h"
 #include "LoadMoreFooter.h"
+#include "PagedList.h"
 #include "PhoneWindow.h"
+#include "RawHttpServer.h"
 #include "RootViewController.h"
 #include "TableView.h"
 #include "TableViewCell.h"
@@ -12,6 +17,43 @@
 #include <QTest>
 
 namespace {
+
+// A paged list's record, one field is enough.
+class PageRecord
+{
+    Q_GADGET
+    Q_PROPERTY(QString id MEMBER id)
+
+public:
+    QString id;
+};
+
+// An answer of `count` records, whatever was asked.
+QByteArray pageOf(int count)
+{
+    QByteArray records;
+    for (int i = 0; i < count; ++i)
+        records += (i ? ",{\"id\":\"" : "{\"id\":\"") + QByteArray::number(i) + "\"}";
+    return R"([{"flag":"1","data":{"record1":[)" + records + "]}}]";
+}
+
+PagedQuery pagedQuery(int pageSize)
+{
+    PagedQuery query;
+    query.code = QStringLiteral("164021");
+    query.pageSize = pageSize;
+    return query;
+}
+
+// A screen that sends its own enquiry, with the network alert a failure shows by default.
+class EnquiringScreen final : public RootViewController
+{
+public:
+    void enquire()
+    {
+        sendRequest(QStringLiteral("164021"), {}, ParamsExt(), [](auto &) {});
+    }
+};
 
 // A cell that counts how often it was prepared for reuse.
 class NumberCell final : public TableViewCell
@@ -92,6 +134,76 @@ private slots:
     }
 
     void cleanup() { delete m_window; }
+
+    // A server that sends more than a page asked for does not grow the list past it.
+    void pagesKeepAtMostTheirSize_data()
+    {
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<int>("kept");
+        // clang-format off
+        QTest::newRow("more than asked") << 7 << 3;
+        QTest::newRow("as asked")        << 3 << 3;
+        QTest::newRow("fewer")           << 2 << 2;
+        // clang-format on
+    }
+
+    void pagesKeepAtMostTheirSize()
+    {
+        QFETCH(int, sent);
+        QFETCH(int, kept);
+        RawHttpServer server;
+        AppConfig::setGatewayBaseUrl(server.baseUrl());
+        server.answerWith({200, pageOf(sent), {}});
+        auto *screen = qobject_cast<RootViewController *>(m_table->parentWidget());
+        PagedList<PageRecord> list(screen, m_table, pagedQuery(3));
+        list.loadFirstPage();
+        QTRY_COMPARE(server.received().size(), 1);
+        QTRY_COMPARE(list.size(), kept);
+        list.loadNextPage();
+        QTRY_COMPARE(list.size(), 2 * kept);
+        QCOMPARE(list.records().last().id, QString::number(kept - 1));
+    }
+
+    // Every failure says something true: the network alert when the server cannot be
+    // reached, another when it answered with something that is not an answer.
+    void failureAlerts_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<qint64>("padding");
+        QTest::addColumn<QString>("alert");
+        // clang-format off
+        QTest::newRow("server error") << 500 << QByteArray("[]") << qint64(0) << "您还没有连接到网络";
+        QTest::newRow("not JSON")     << 200 << QByteArray("<html>") << qint64(0) << "服务器返回的数据有误，请稍后再试";
+        QTest::newRow("no envelope")  << 200 << QByteArray(R"({"flag":"1"})") << qint64(0) << "服务器返回的数据有误，请稍后再试";
+        QTest::newRow("too large")    << 200 << QByteArray("[]") << GatewayClient::kMaxAnswerBytes << "服务器返回的数据有误，请稍后再试";
+        // clang-format on
+    }
+
+    void failureAlerts()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(qint64, padding);
+        QFETCH(QString, alert);
+        RawHttpServer server;
+        AppConfig::setGatewayBaseUrl(server.baseUrl());
+        server.answerWith({status, body, {}, padding});
+
+        auto *screen = qobject_cast<RootViewController *>(m_table->parentWidget());
+        PagedList<PageRecord> list(screen, m_table, pagedQuery(10));
+        list.loadFirstPage();
+        QTRY_VERIFY(AlertController::frontMost(screen));
+        QCOMPARE(AlertController::frontMost(screen)->message(), alert);
+        QVERIFY(AlertController::frontMost(screen)->tapAction("取消"));
+        QTRY_VERIFY(!AlertController::frontMost(screen));
+
+        auto *enquiring = new EnquiringScreen;
+        m_window->setRootViewController(enquiring);
+        enquiring->enquire();
+        QTRY_VERIFY(AlertController::frontMost(enquiring));
+        QCOMPARE(AlertController::frontMost(enquiring)->message(), alert);
+    }
 
     void thousandRowsCreateOnlyTheVisibleCells()
     {
