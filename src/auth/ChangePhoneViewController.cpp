@@ -28,6 +28,7 @@ void ChangePhoneViewController::initNav()
 void ChangePhoneViewController::initUI()
 {
     connect(m_ui->confirmButton, &QPushButton::clicked, this, &ChangePhoneViewController::confirm);
+    m_change.setButton(m_ui->confirmButton);
 }
 
 void ChangePhoneViewController::confirm()

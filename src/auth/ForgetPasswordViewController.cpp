@@ -34,6 +34,7 @@ void ForgetPasswordViewController::initUI()
             &ForgetPasswordViewController::sendCode);
     connect(m_ui->confirmButton, &QPushButton::clicked, this,
             &ForgetPasswordViewController::confirm);
+    m_reset.setButton(m_ui->confirmButton);
 }
 
 void ForgetPasswordViewController::sendCode()

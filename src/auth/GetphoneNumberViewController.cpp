@@ -11,7 +11,7 @@
 #include "FunctionCodes.h"
 
 GetphoneNumberViewController::GetphoneNumberViewController(QWidget *parent)
-    : RootViewController(parent), m_ui(new Ui::GetphoneNumberViewController)
+    : RootViewController(parent), m_ui(new Ui::GetphoneNumberViewController), m_find(this)
 {
     m_ui->setupUi(this);
     AuthFormStyle::apply(this);
@@ -32,6 +32,7 @@ void GetphoneNumberViewController::initUI()
 {
     m_typePicker = new DocumentTypePicker(this, m_ui->typeButton, m_ui->typeLabel);
     connect(m_ui->nextButton, &QPushButton::clicked, this, &GetphoneNumberViewController::next);
+    m_find.setButton(m_ui->nextButton);
 }
 
 void GetphoneNumberViewController::next()
@@ -41,19 +42,22 @@ void GetphoneNumberViewController::next()
         createUIAlertControllerWithNSString(*problem);
         return;
     }
-    sendAction(FunctionCode::FindCustomerForRecovery,
-               CredentialChanges::findCustomerParams(m_typePicker->typeName(), number),
-               [this](const ResponseEnvelope &answer) {
-                   const auto customers = answer.recordsAs<ChangePassModel>();
-                   if (customers.isEmpty()) {
-                       // Nobody to send a code to.
-                       createUIAlertControllerWithNSString(answer.prompt());
-                       return;
-                   }
-                   auto *second = new ForgetPasswordViewController;
-                   second->setModel(customers.first());
-                   navigationController()->pushViewController(second, true);
-               });
+    m_find.sendAction(FunctionCode::FindCustomerForRecovery,
+                      CredentialChanges::findCustomerParams(m_typePicker->typeName(), number),
+                      [](const ServerChange::Reply &reply, const ResponseEnvelope &answer) {
+                          auto *self = reply.screen<GetphoneNumberViewController>();
+                          if (!self)
+                              return;
+                          const auto customers = answer.recordsAs<ChangePassModel>();
+                          if (customers.isEmpty()) {
+                              // Nobody to send a code to.
+                              self->createUIAlertControllerWithNSString(answer.prompt());
+                              return;
+                          }
+                          auto *second = new ForgetPasswordViewController;
+                          second->setModel(customers.first());
+                          self->navigationController()->pushViewController(second, true);
+                      });
 }
 
 void GetphoneNumberViewController::LeftNavigationButtonClick()

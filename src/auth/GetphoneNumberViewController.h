@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RootViewController.h"
+#include "ServerChange.h"
 
 namespace Ui {
 class GetphoneNumberViewController;
@@ -27,4 +28,7 @@ private:
 
     Ui::GetphoneNumberViewController *m_ui;
     DocumentTypePicker *m_typePicker = nullptr;
+    // Not a change, but sent once with a waiting button all the same: each answer opens
+    // the second step.
+    ServerChange m_find;
 };

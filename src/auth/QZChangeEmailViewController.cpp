@@ -30,6 +30,7 @@ void QZChangeEmailViewController::initUI()
     showAddress(SessionStore::myDicValue(QStringLiteral("yxdz")));
     connect(m_ui->confirmButton, &QPushButton::clicked, this,
             &QZChangeEmailViewController::confirm);
+    m_change.setButton(m_ui->confirmButton);
 }
 
 void QZChangeEmailViewController::showAddress(const QString &yxdz)

@@ -29,6 +29,7 @@ void QZChangePasswordViewController::initUI()
 {
     connect(m_ui->confirmButton, &QPushButton::clicked, this,
             &QZChangePasswordViewController::confirm);
+    m_change.setButton(m_ui->confirmButton);
 }
 
 void QZChangePasswordViewController::confirm()

@@ -12,7 +12,7 @@
 #include "SmsCodeButton.h"
 
 QZRegister1ViewController::QZRegister1ViewController(QWidget *parent)
-    : RootViewController(parent), m_ui(new Ui::QZRegister1ViewController)
+    : RootViewController(parent), m_ui(new Ui::QZRegister1ViewController), m_check(this)
 {
     m_ui->setupUi(this);
     AuthFormStyle::apply(this);
@@ -36,6 +36,7 @@ void QZRegister1ViewController::initUI()
     connect(m_ui->sendCodeButton, &QPushButton::clicked, this,
             &QZRegister1ViewController::sendCode);
     connect(m_ui->nextButton, &QPushButton::clicked, this, &QZRegister1ViewController::next);
+    m_check.setButton(m_ui->nextButton);
 }
 
 void QZRegister1ViewController::sendCode()
@@ -63,17 +64,20 @@ void QZRegister1ViewController::next()
         createUIAlertControllerWithNSString(*problem);
         return;
     }
-    sendRequest(FunctionCode::CheckRegistration, Registration::checkParams(applicant), ParamsExt(),
-                [this, applicant](const ResponseEnvelope &answer) {
-                    // A refused check is told in a toast; the customer corrects the form.
-                    if (!answer.succeeded()) {
-                        showToast(answer.prompt(), 1.5);
-                        return;
-                    }
-                    auto *second = new QZRegister2ViewController;
-                    second->setApplicant(applicant);
-                    navigationController()->pushViewController(second, true);
-                });
+    m_check.send(FunctionCode::CheckRegistration, Registration::checkParams(applicant),
+                 [applicant](const ServerChange::Reply &reply, const ResponseEnvelope &answer) {
+                     auto *self = reply.screen<QZRegister1ViewController>();
+                     if (!self)
+                         return;
+                     // A refused check is told in a toast; the customer corrects the form.
+                     if (!answer.succeeded()) {
+                         self->showToast(answer.prompt(), 1.5);
+                         return;
+                     }
+                     auto *second = new QZRegister2ViewController;
+                     second->setApplicant(applicant);
+                     self->navigationController()->pushViewController(second, true);
+                 });
 }
 
 void QZRegister1ViewController::LeftNavigationButtonClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RootViewController.h"
+#include "ServerChange.h"
 
 namespace Ui {
 class QZRegister1ViewController;
@@ -34,4 +35,7 @@ private:
     SmsCodeButton *m_codeButton;
     QString m_belongto;
     int m_codesRequested = 0; // codes the server agreed to send from this screen
+    // Not a change, but sent once with a waiting button all the same: each answer opens
+    // the second step.
+    ServerChange m_check;
 };

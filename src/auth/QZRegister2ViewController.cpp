@@ -39,6 +39,7 @@ void QZRegister2ViewController::initNav()
 void QZRegister2ViewController::initUI()
 {
     connect(m_ui->nextButton, &QPushButton::clicked, this, &QZRegister2ViewController::next);
+    m_registration.setButton(m_ui->nextButton);
 }
 
 void QZRegister2ViewController::next()

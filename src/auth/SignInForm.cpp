@@ -18,6 +18,7 @@ SignInForm::SignInForm(RootViewController *screen, SignInFormView *view)
 {
     m_numberField->setMaxLength(kNumberMaxLength);
     m_passwordField->setEchoMode(QLineEdit::Password);
+    m_signIn.setButton(view->loginButton());
 }
 
 void SignInForm::prefill()

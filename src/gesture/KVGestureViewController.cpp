@@ -6,6 +6,7 @@
 #include "CircleLayout.h"
 #include "Constant.h"
 #include "Formatting.h"
+#include "FunctionCodes.h"
 #include "GesturePad.h"
 #include "MainScreen.h"
 #include "NotificationCenter.h"
@@ -49,7 +50,7 @@ QPixmap roundAvatar(int side)
 } // namespace
 
 KVGestureViewController::KVGestureViewController(QWidget *parent)
-    : RootViewController(parent), m_ui(new Ui::KVGestureViewController)
+    : RootViewController(parent), m_ui(new Ui::KVGestureViewController), m_signIn(this)
 {
     m_ui->setupUi(this);
 }
@@ -296,7 +297,16 @@ void KVGestureViewController::loginClick()
     const auto params = SignIn::gestureParams(SessionStore::savedSignIn().value_or(SavedSignIn()));
     if (!params)
         return; // the cipher failed: nothing can be sent, the pad stays ready
-    SignIn::send(*params, this, [this](const SignIn::Result &result) { signInAnswered(result); });
+    // The answer reaches the lock only while it is there, as the network failure does.
+    m_signIn.send(
+        FunctionCode::SignIn, *params,
+        [](const ServerChange::Reply &reply, const ResponseEnvelope &answer) {
+            if (auto *lock = reply.screen<KVGestureViewController>())
+                lock->signInAnswered(SignIn::resultOf(answer));
+        },
+        OnFailure::silent([this]() {
+            signInAnswered({SignIn::Result::Outcome::NetworkFailure, QString(), QZLoginModel()});
+        }));
 }
 
 void KVGestureViewController::signInAnswered(const SignIn::Result &result)

@@ -3,6 +3,7 @@
 #include "CircleViewDelegate.h"
 #include "QZLoginModel.h"
 #include "RootViewController.h"
+#include "ServerChange.h"
 #include "SessionStore.h"
 #include "SignIn.h"
 
@@ -97,4 +98,6 @@ private:
     std::function<void(bool)> m_verifyGestureFinishedBlock;
     std::function<void()> m_popViewControllerBlock;
     QList<QZLoginModel> m_dataArray;
+    // One sign-in at a time: drawings while it is awaited send nothing.
+    ServerChange m_signIn;
 };

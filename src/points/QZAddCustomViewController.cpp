@@ -15,6 +15,7 @@ QZAddCustomViewController::QZAddCustomViewController(QWidget *parent)
 {
     m_ui->setupUi(this);
     connect(m_ui->nextButton, &QPushButton::clicked, this, &QZAddCustomViewController::nextClick);
+    m_registration.setButton(m_ui->nextButton);
 }
 
 QZAddCustomViewController::~QZAddCustomViewController()

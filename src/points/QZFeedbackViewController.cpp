@@ -19,6 +19,7 @@ QZFeedbackViewController::QZFeedbackViewController(QWidget *parent)
             &QZFeedbackViewController::textViewDidChange);
     connect(m_ui->commitButton, &QPushButton::clicked, this,
             &QZFeedbackViewController::commitButtonClick);
+    m_answer.setButton(m_ui->commitButton);
 }
 
 QZFeedbackViewController::~QZFeedbackViewController()

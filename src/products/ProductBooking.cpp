@@ -25,6 +25,7 @@ ProductBooking::ProductBooking(RootViewController *screen, Kind kind, const Cont
     m_look.title = m_controls.book->text();
     connect(m_controls.book, &QPushButton::clicked, this, &ProductBooking::yuyueClick);
     connect(m_controls.telephone, &QPushButton::clicked, this, &ProductBooking::teleyuyueClcik);
+    m_booking.setButton(m_controls.book);
 }
 
 void ProductBooking::setProduct(const QString &cpdm, const QString &w_qdje)

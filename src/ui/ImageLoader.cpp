@@ -1,5 +1,7 @@
 #include "ImageLoader.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkDiskCache>
@@ -10,6 +12,8 @@
 namespace {
 const char *kUrlProperty = "chenglanImageUrl";
 constexpr qsizetype kMemoryBudgetBytes = 48 * 1024 * 1024;
+// A picture of kMaxPictureSide squared in 32 bits, with room for a decoder's own buffers.
+constexpr int kDecodeLimitMegabytes = 64;
 } // namespace
 
 ImageLoader *ImageLoader::shared()
@@ -71,9 +75,25 @@ void ImageLoader::load(const QUrl &url, QObject *receiver, std::function<void(co
         fetch(url);
 }
 
+QImage ImageLoader::decode(const QByteArray &bytes)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(kDecodeLimitMegabytes);
+    const QSize size = reader.size();
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+        reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio)
+                                 .expandedTo(QSize(1, 1)));
+    return reader.read();
+}
+
 void ImageLoader::fetch(const QUrl &url)
 {
-    if (!url.isValid() || url.scheme().isEmpty()) {
+    const bool network =
+        url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (!url.isValid() || !network || url.host().isEmpty()) {
         finish(url, QImage());
         return;
     }
@@ -82,11 +102,18 @@ void ImageLoader::fetch(const QUrl &url)
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
     request.setTransferTimeout(60000);
     QNetworkReply *reply = m_network->get(request);
+    // A body larger than any picture is not read into memory: the buffer stops one byte
+    // past the bound, and the download is given up there.
+    reply->setReadBufferSize(kMaxPictureBytes + 1);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > kMaxPictureBytes || total > kMaxPictureBytes)
+            reply->abort();
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply, url]() {
         reply->deleteLater();
         QImage image;
-        if (reply->error() == QNetworkReply::NoError)
-            image.loadFromData(reply->readAll());
+        if (reply->error() == QNetworkReply::NoError && reply->bytesAvailable() <= kMaxPictureBytes)
+            image = decode(reply->readAll());
         finish(url, image);
     });
 }

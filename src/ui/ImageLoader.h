@@ -14,7 +14,8 @@ class QNetworkAccessManager;
 
 // Loads remote images with a memory cache (decoded images) over a disk cache (the HTTP
 // bodies, in the application's cache folder). Concurrent requests for one URL share
-// one download.
+// one download. Addresses come from the server: only http(s) is fetched, never a file of
+// the device, and a picture's download and decoded size are bounded.
 class ImageLoader : public QObject
 {
     Q_OBJECT
@@ -22,13 +23,21 @@ class ImageLoader : public QObject
 public:
     static ImageLoader *shared();
 
+    // What one picture may cost: its download, and the longer side it is kept at.
+    static constexpr qint64 kMaxPictureBytes = 8 * 1024 * 1024;
+    static constexpr int kMaxPictureSide = 2048;
+
     // Shows the placeholder (or nothing), then the image once loaded. A view that has since been
     // given another URL (a reused cell) is left alone when the old image arrives.
     void loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder = QPixmap());
 
-    // The image, or a null image when it cannot be loaded; done runs on the main thread,
-    // and not at all if receiver is gone by then.
+    // The image, or a null image when it cannot be loaded (or is not http(s)); done runs on
+    // the main thread, and not at all if receiver is gone by then.
     void load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done);
+
+    // The picture in these bytes, shrunk to kMaxPictureSide; null when it is not one or
+    // would take too much memory to decode.
+    static QImage decode(const QByteArray &bytes);
 
     // Memory-cache look-up only.
     QImage cachedImage(const QUrl &url) const;

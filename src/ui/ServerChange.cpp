@@ -7,6 +7,8 @@
 #include "RootViewController.h"
 #include "Toast.h"
 
+#include <QAbstractButton>
+
 ServerChange::Reply::Reply(RootViewController *screen, QWidget *window)
     : m_screen(screen), m_window(window)
 {
@@ -40,24 +42,44 @@ void ServerChange::Reply::leaveAfterToast(const QString &text, double seconds, L
 
 ServerChange::ServerChange(RootViewController *screen) : m_screen(screen) {}
 
+void ServerChange::setButton(QAbstractButton *button)
+{
+    m_state->button = button;
+}
+
+void ServerChange::State::begin()
+{
+    pending = true;
+    buttonWasEnabled = button && button->isEnabled();
+    if (button)
+        button->setEnabled(false);
+}
+
+void ServerChange::State::end()
+{
+    pending = false;
+    if (button && buttonWasEnabled)
+        button->setEnabled(true);
+}
+
 bool ServerChange::send(const QString &code, const QJsonObject &params, Answer onAnswer,
                         OnFailure onFailure)
 {
-    if (*m_pending || !m_screen)
+    if (m_state->pending || !m_screen)
         return false;
-    *m_pending = true;
+    m_state->begin();
     // The window outlives the screen; the answer is tied to it, not to the screen.
     QWidget *window = m_screen->window();
     const Reply reply(m_screen, window);
-    auto pending = m_pending;
+    auto state = m_state;
     GatewayClient::post(
         Request::getJsonStr(code, params), window,
-        [reply, pending, onAnswer = std::move(onAnswer)](const ResponseEnvelope &answer) {
-            *pending = false;
+        [reply, state, onAnswer = std::move(onAnswer)](const ResponseEnvelope &answer) {
+            state->end();
             onAnswer(reply, answer);
         },
-        [reply, pending, onFailure = std::move(onFailure)](const QString &) {
-            *pending = false;
+        [reply, state, onFailure = std::move(onFailure)](const QString &) {
+            state->end();
             if (!onFailure.message.isEmpty())
                 reply.showAlert(onFailure.message);
             if (onFailure.then && reply.screen<RootViewController>())

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
 class RootViewController;
 
 // An operation that changes the customer's data on the server: sign-in, booking,
@@ -15,7 +16,8 @@ class RootViewController;
 // answer is never dropped with the screen that sent it, because the session, the stored
 // keys and the message to the customer must follow what the server did. The continuations
 // get a Reply through which they reach the screen only while it is there. While an answer
-// is awaited, further sends are refused, so a button tapped twice books once.
+// is awaited, further sends are refused, so a button tapped twice books once, and the button
+// that sends waits visibly: disabled until the answer (or the failure) is in.
 class ServerChange final
 {
     Q_DISABLE_COPY_MOVE(ServerChange)
@@ -52,7 +54,10 @@ public:
 
     explicit ServerChange(RootViewController *screen);
 
-    bool isPending() const { return *m_pending; }
+    // The button that sends this change, given once; it is disabled while an answer is
+    // awaited and, if it was enabled, enabled again before the answer is handled.
+    void setButton(QAbstractButton *button);
+    bool isPending() const { return m_state->pending; }
     // Sends unless an earlier change is still out; returns whether it was sent. The
     // failure's follow-up runs only while the screen lives; its alert is shown regardless.
     bool send(const QString &code, const QJsonObject &params, Answer onAnswer,
@@ -63,6 +68,16 @@ public:
                     OnFailure onFailure = {});
 
 private:
+    // Shared with the answer, which may come after this object has gone with its screen.
+    struct State
+    {
+        bool pending = false;
+        bool buttonWasEnabled = false;
+        QPointer<QAbstractButton> button;
+        void begin();
+        void end();
+    };
+
     QPointer<RootViewController> m_screen;
-    std::shared_ptr<bool> m_pending = std::make_shared<bool>(false);
+    std::shared_ptr<State> m_state = std::make_shared<State>();
 };

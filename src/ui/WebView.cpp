@@ -1,5 +1,6 @@
 #include "WebView.h"
 
+#include "AppConfig.h"
 #include "ImageLoader.h"
 #include "KineticScrolling.h"
 
@@ -45,22 +46,72 @@ public:
     QVariant loadResource(int type, const QUrl &name) override
     {
         const QUrl url = m_base.isValid() ? m_base.resolved(name) : name;
-        // Pages come from the server: they may name the client's own resources and pictures
-        // on the network, never a file of the device.
-        if (url.scheme() == QLatin1String("qrc"))
-            return QTextBrowser::loadResource(type, url);
-        if (type != QTextDocument::ImageResource || !WebView::isNetworkUrl(url))
-            return QVariant();
-        {
-            const QImage cached = ImageLoader::shared()->cachedImage(url);
-            if (!cached.isNull())
-                return fitted(cached);
-            ImageLoader::shared()->load(url, this, [this](const QImage &image) {
-                if (!image.isNull())
-                    m_rerender.start();
-            });
-            return QImage();
+        // Pages come from the server: they may name the client's own resources, pictures on
+        // the media hosts (or the page's own host) and small inline pictures, never a file
+        // of the device. A refusal is an empty value, not a null one: on a null one the
+        // document would read the name as a local file itself.
+        if (url.scheme() == QLatin1String("qrc")) {
+            const QVariant own = QTextBrowser::loadResource(type, url);
+            if (own.isValid())
+                return own;
+        } else if (type == QTextDocument::ImageResource) {
+            if (url.scheme() == QLatin1String("data"))
+                return drawable(inlinePicture(url));
+            if (mayFetch(url)) {
+                const QImage cached = ImageLoader::shared()->cachedImage(url);
+                if (!cached.isNull())
+                    return fitted(cached);
+                ImageLoader::shared()->load(url, this, [this](const QImage &image) {
+                    if (!image.isNull())
+                        m_rerender.start();
+                });
+            }
         }
+        if (type == QTextDocument::ImageResource)
+            return nothingToDraw();
+        return QString();
+    }
+
+    // Pictures on the network come from the media hosts, or from the host of a page that
+    // was itself fetched from the network.
+    bool mayFetch(const QUrl &url) const
+    {
+        if (!WebView::isNetworkUrl(url))
+            return false;
+        const auto sameHost = [&url](const QUrl &other) {
+            return WebView::isNetworkUrl(other) &&
+                   other.host().compare(url.host(), Qt::CaseInsensitive) == 0 &&
+                   other.port() == url.port();
+        };
+        return sameHost(QUrl(AppConfig::mediaBase())) ||
+               sameHost(QUrl(AppConfig::internalMediaBase())) || sameHost(m_base);
+    }
+
+    static QImage inlinePicture(const QUrl &url)
+    {
+        const QByteArray text = url.toEncoded();
+        if (text.size() > WebView::kMaxInlinePictureBytes)
+            return QImage();
+        const qsizetype comma = text.indexOf(',');
+        if (comma < 0)
+            return QImage();
+        const QByteArray header = text.left(comma);
+        const QByteArray payload = QByteArray::fromPercentEncoding(text.mid(comma + 1));
+        return ImageLoader::decode(header.endsWith(";base64") ? QByteArray::fromBase64(payload)
+                                                              : payload);
+    }
+
+    QImage drawable(const QImage &image) const
+    {
+        return image.isNull() ? nothingToDraw() : fitted(image);
+    }
+
+    // Not a null image, which the document would replace by a picture it loads itself.
+    static QImage nothingToDraw()
+    {
+        QImage clear(1, 1, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        return clear;
     }
 
     QImage fitted(const QImage &image) const

@@ -10,7 +10,8 @@ class QTextBrowser;
 class WebTextBrowser;
 
 // Shows HTML (a string, a page shipped with the client, or a remote page) or a PDF file.
-// Remote pictures load through the image loader and are shown at most 320 points wide.
+// Remote pictures load through the image loader, only from the media hosts (or the remote
+// page's own host), and are shown at most 320 points wide; nothing reaches a local file.
 // There is no script engine; links go through the link handler first, so a screen can
 // intercept them.
 class WebView : public QStackedWidget
@@ -50,6 +51,8 @@ public:
 
     static constexpr int kMaxImageWidth = 320;
     static constexpr qint64 kMaxPageBytes = 4 * 1024 * 1024;
+    // A "data:" picture in a page: an icon, not a photograph.
+    static constexpr qsizetype kMaxInlinePictureBytes = 64 * 1024;
     static bool isNetworkUrl(const QUrl &url);
 
 signals:

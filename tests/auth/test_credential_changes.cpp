@@ -64,6 +64,21 @@ private slots:
                  QString("138****5678"));
     }
 
+    void tapsWhileTheCustomerIsLookedUpOpenOneSecondStep()
+    {
+        m_phone->gateway().setFault("166021", GatewayFault::delay(300));
+        auto *first = m_phone->push(new GetphoneNumberViewController);
+        QTest::keyClicks(first->findChild<QLineEdit *>("numberTextField"), kIdNumber);
+        const qsizetype screens = m_phone->nav()->viewControllers().size();
+        auto *button = first->findChild<QPushButton *>("nextButton");
+        for (int tap = 0; tap < 3; ++tap)
+            QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!button->isEnabled());
+        QTRY_VERIFY(m_phone->top<ForgetPasswordViewController>());
+        QCOMPARE(m_phone->sent("166021").size(), 1);
+        QCOMPARE(m_phone->nav()->viewControllers().size(), screens + 1);
+    }
+
     void repeatedMiddleDigitsAreMaskedEverywhere()
     {
         auto *second = open(kRecovery, {{"model", QJsonObject{{"sjhm", "13812381238"}}}});

@@ -179,6 +179,42 @@ private slots:
         expectSignedInAsTheFirstCustomer();
     }
 
+    // Taps and the return key while a sign-in is awaited send nothing more: the button
+    // waits for the answer, whatever it is, and a success leaves only the sign-in screen.
+    void oneSignInAtATime_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("signedIn");
+        // clang-format off
+        QTest::newRow("signed in")       << "delay:300"               << true;
+        QTest::newRow("refused")         << "refuse:系统维护中@300"   << false;
+        QTest::newRow("network failure") << "status:500@300"          << false;
+        // clang-format on
+    }
+
+    void oneSignInAtATime()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, signedIn);
+        m_phone->gateway().setFault(kSignIn, GatewayFault::fromText(fault).value());
+        QPointer<LoginViewController> login = openLogin();
+        auto *button = login->findChild<QPushButton *>("loginButton");
+        fill(login, kIdNumber, "abc123");
+        for (int tap = 0; tap < 3; ++tap)
+            QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClick(login->findChild<QLineEdit *>("passwordTextField"), Qt::Key_Return);
+        QVERIFY(!button->isEnabled());
+        if (signedIn) {
+            QTRY_VERIFY(login.isNull());
+            QCOMPARE(m_phone->nav()->topViewController(), m_phone->opener());
+        } else {
+            QVERIFY(m_phone->waitForAlertMessage() != "<no alert>");
+            QVERIFY(button->isEnabled());
+            QCOMPARE(m_phone->nav()->topViewController(), login);
+        }
+        QCOMPARE(m_phone->sent(kSignIn).size(), 1);
+    }
+
     void notSignedIn_data()
     {
         QTest::addColumn<GatewayFault>("fault");

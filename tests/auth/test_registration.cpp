@@ -136,6 +136,22 @@ private slots:
         QCOMPARE(m_phone->top<QZRegister1ViewController>(), first);
     }
 
+    void tapsWhileTheCheckIsAwaitedOpenOneSecondStep()
+    {
+        QZRegister1ViewController *first = firstWithCodeSent("赵新客", "护照", "G87654321");
+        m_phone->gateway().setFault("168004", GatewayFault::delay(300));
+        const qsizetype checks = m_phone->sent("168004").size();
+        const qsizetype screens = m_phone->nav()->viewControllers().size();
+        auto *button = first->findChild<QPushButton *>("nextButton");
+        for (int tap = 0; tap < 3; ++tap)
+            QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!button->isEnabled());
+        QTRY_VERIFY(m_phone->top<QZRegister2ViewController>());
+        QVERIFY(button->isEnabled());
+        QCOMPARE(m_phone->sent("168004").size(), checks + 1);
+        QCOMPARE(m_phone->nav()->viewControllers().size(), screens + 1);
+    }
+
     void passportRegistrationEndsSignedInUnderTheGestureSetUp()
     {
         QZRegister1ViewController *first = firstWithCodeSent("赵新客", "护照", "G87654321");

@@ -363,6 +363,22 @@ private slots:
         QCOMPARE(SessionStore::gestureFinal(), std::optional<QString>(kGesture));
     }
 
+    void drawingAgainWhileSigningInSendsNothing()
+    {
+        m_gateway->gateway().setFault(kSignIn, GatewayFault::delay(300));
+        storeLockedCustomer();
+        QPointer<KVGestureViewController> lock = open(KVGestureViewController::kLoginType, true);
+        QSignalSpy requests(&m_gateway->gateway(), &DemoGateway::requestReceived);
+        QSignalSpy toasts(ToastEvents::instance(), &ToastEvents::shown);
+        drawOn(lock->drawingInterfaceView(), kGesture);
+        drawOn(lock->drawingInterfaceView(), kGesture);
+        QTRY_VERIFY(lock.isNull());
+        QTRY_VERIFY(Constant::shareConstant()->IsLogin());
+        QCOMPARE(sentWith(requests, kSignIn).size(), 1);
+        QCOMPARE(toasts.size(), 1);
+        QCOMPARE(m_nav->topViewController(), m_root);
+    }
+
     void rightDrawingWhileTheGatewayIsDown()
     {
         m_gateway->gateway().setFault(kSignIn, GatewayFault::status(500));

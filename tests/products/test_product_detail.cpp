@@ -215,6 +215,7 @@ private slots:
         AlertController *form = openForm(detail);
         BookingFormDriver::fill(form, "100", "13812345678");
         QVERIFY(form->tapAction("立即预约"));
+        QVERIFY(!yuyue(detail)->isEnabled());             // it waits for the answer
         QTest::mouseClick(yuyue(detail), Qt::LeftButton); // the form does not open again
         QVERIFY(!m_phone->alert());
         QTRY_COMPARE(text(detail, "yuyueButton"), QString("预约处理中"));

@@ -1,19 +1,23 @@
 // Remote pictures through the image loader, and the web view's pages, links and PDFs.
+#include "AppConfig.h"
 #include "ImageLoader.h"
 #include "MediaUrl.h"
+#include "RawHttpServer.h"
 #include "TestGateway.h"
 #include "WebView.h"
 
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QApplication>
 #include <QPdfView>
 #include <QPdfWriter>
-#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWheelEvent>
 
 class TestUiMedia : public QObject
 {
@@ -28,6 +32,15 @@ private slots:
             if (p.endsWith(".png") && m_imagePath.isEmpty())
                 m_imagePath = p;
         QVERIFY2(!m_imagePath.isEmpty(), "the demo media server has no picture");
+        // The internal media host is a server of the test's own, answering with a picture.
+        AppConfig::setInternalMediaBaseUrl(m_media.baseUrl());
+        m_media.answerWith({200, png(QSize(kPicture, kPicture)), {}});
+        m_otherHost.answerWith({200, png(QSize(kPicture, kPicture)), {}});
+        QFile file(m_files.filePath("pic.png"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(png(QSize(kPicture, kPicture))) > 0);
+        file.close();
+        QFile css(m_files.filePath("page.css"));
+        QVERIFY(css.open(QIODevice::WriteOnly) && css.write("p { font-size: 300px; }") > 0);
     }
 
     void secondLoadComesFromMemory()
@@ -92,6 +105,110 @@ private slots:
         QVERIFY(image.isNull());
     }
 
+    // Pictures named by a record come over the network, never from a file of the device.
+    void recordPicturesComeOnlyOverTheNetwork_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("loaded");
+        // clang-format off
+        QTest::newRow("media host")    << "{media}/record.png"                       << true;
+        QTest::newRow("local file")    << "file://{files}/pic.png"                   << false;
+        QTest::newRow("inline data")   << "data:image/png;base64,{base64}"           << false;
+        QTest::newRow("ftp")           << "ftp://127.0.0.1/pic.png"                  << false;
+        // clang-format on
+    }
+
+    void recordPicturesComeOnlyOverTheNetwork()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, loaded);
+        bool answered = false;
+        QImage image;
+        ImageLoader::shared()->load(QUrl(expanded(url)), this, [&](const QImage &i) {
+            answered = true;
+            image = i;
+        });
+        QTRY_VERIFY(answered);
+        QCOMPARE(!image.isNull(), loaded);
+    }
+
+    // A hostile picture cannot take much: its download and its decoded size are bounded.
+    void picturesHaveABoundedCost_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QSize>("size"); // invalid: refused
+        const int side = ImageLoader::kMaxPictureSide;
+        // clang-format off
+        QTest::newRow("small")              << png(QSize(40, 20)) << QSize(40, 20);
+        QTest::newRow("too many bytes")     << png(QSize(40, 20)) + QByteArray(ImageLoader::kMaxPictureBytes, '\0') << QSize();
+        QTest::newRow("too wide, shrunk")   << png(QSize(2 * side, 10)) << QSize(side, 5);
+        QTest::newRow("too tall, shrunk")   << png(QSize(8, 4 * side)) << QSize(2, side);
+        // clang-format on
+    }
+
+    void picturesHaveABoundedCost()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QSize, size);
+        RawHttpServer media;
+        media.answerWith({200, body, {}});
+        AppConfig::setInternalMediaBaseUrl(media.baseUrl());
+        bool answered = false;
+        QImage image;
+        ImageLoader::shared()->load(
+            QUrl(media.baseUrl().toString() + "/" + QTest::currentDataTag()), this,
+            [&](const QImage &i) {
+                answered = true;
+                image = i;
+            });
+        QTRY_VERIFY(answered);
+        AppConfig::setInternalMediaBaseUrl(m_media.baseUrl());
+        QCOMPARE(image.isNull() ? QSize() : image.size(), size);
+    }
+
+    // Server HTML draws pictures from the media hosts and inline ones of a few kilobytes;
+    // it never reaches a file of the device, whatever the address looks like.
+    void pagePicturesComeOnlyFromTheMediaHosts_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<int>("downloads");
+        QTest::addColumn<bool>("shown");
+        // clang-format off
+        QTest::newRow("media host")        << "<img src=\"{media}/page.png\">"                   << 1 << true;
+        QTest::newRow("small inline data") << "<img src=\"data:image/png;base64,{base64}\">"     << 0 << true;
+        QTest::newRow("large inline data") << "<img src=\"data:image/png;base64,{bigbase64}\">"  << 0 << false;
+        QTest::newRow("another host")      << "<img src=\"{other}/page.png\">"                   << 0 << false;
+        QTest::newRow("file url")          << "<img src=\"file://{files}/pic.png\">"             << 0 << false;
+        QTest::newRow("absolute path")     << "<img src=\"{files}/pic.png\">"                    << 0 << false;
+        QTest::newRow("relative path")     << "<img src=\"pic.png\">"                            << 0 << false;
+        QTest::newRow("endless device")    << "<img src=\"file:///dev/zero\">"                   << 0 << false;
+        QTest::newRow("ftp")               << "<img src=\"ftp://127.0.0.1/pic.png\">"            << 0 << false;
+        QTest::newRow("local stylesheet")  << "<head><link rel=\"stylesheet\" type=\"text/css\" href=\"file://{files}/page.css\"></head><p>正文</p>" << 0 << false;
+        // clang-format on
+    }
+
+    void pagePicturesComeOnlyFromTheMediaHosts()
+    {
+        QFETCH(QString, html);
+        QFETCH(int, downloads);
+        QFETCH(bool, shown);
+        ImageLoader::shared()->clearMemoryCache();
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(m_files.path()); // where a relative path would lead
+        WebView web;
+        web.resize(320, 400);
+        web.show();
+        const int before = ImageLoader::shared()->downloads();
+        web.loadHTMLString(expanded(html));
+        const int height = web.contentHeight(); // lays the page out, asking for its pictures
+        QDir::setCurrent(cwd);
+        QCOMPARE(ImageLoader::shared()->downloads() - before, downloads);
+        if (shown)
+            QTRY_VERIFY(web.contentHeight() >= kPicture);
+        else
+            QVERIFY2(height < kPicture / 2, qPrintable(QString::number(height)));
+    }
+
     void linksGoThroughTheHandlerFirst()
     {
         WebView web;
@@ -136,8 +253,8 @@ private slots:
         web.resize(320, 480);
         QWidget *pages = web.findChild<QPdfView *>()->viewport();
         QWheelEvent wheel(QPointF(50, 50), pages->mapToGlobal(QPointF(50, 50)), {},
-                          QPoint(0, 120 * 20), Qt::NoButton, Qt::ControlModifier,
-                          Qt::NoScrollPhase, false);
+                          QPoint(0, 120 * 20), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                          false);
         QApplication::sendEvent(pages, &wheel);
         QCOMPARE(web.pdfZoom(), 4.0);
         QCOMPARE(web.findChild<QPdfView *>()->zoomMode(), QPdfView::ZoomMode::Custom);
@@ -147,6 +264,32 @@ private slots:
     }
 
 private:
+    static constexpr int kPicture = 200;
+
+    static QByteArray png(const QSize &size)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+
+    QString expanded(QString text) const
+    {
+        const QByteArray picture = png(QSize(kPicture, kPicture));
+        return text.replace("{media}", m_media.baseUrl().toString())
+            .replace("{other}", m_otherHost.baseUrl().toString())
+            .replace("{files}", m_files.path())
+            .replace("{base64}", picture.toBase64())
+            .replace("{bigbase64}", (picture + QByteArray(256 * 1024, ' ')).toBase64());
+    }
+
+    RawHttpServer m_media;
+    RawHttpServer m_otherHost;
+    QTemporaryDir m_files;
     TestGateway m_gateway;
     QTemporaryDir m_cacheDir;
     QString m_imagePath;
