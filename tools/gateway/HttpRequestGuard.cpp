@@ -91,7 +91,9 @@ int HttpRequestGuard::feed(QByteArrayView bytes)
         if (m_stage == Stage::Header) {
             bool tooLong = false;
             const qsizetype before = pos;
-            const bool whole = collectLine(bytes, &pos, m_maxHeaderBytes - m_headerBytes, &tooLong);
+            // m_headerBytes already counts the part of this line collected so far.
+            const bool whole = collectLine(
+                bytes, &pos, m_maxHeaderBytes - m_headerBytes + m_line.size(), &tooLong);
             if (tooLong)
                 return refuse(431);
             m_headerBytes += pos - before;
