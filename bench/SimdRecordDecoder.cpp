@@ -1,0 +1,255 @@
+#include "SimdRecordDecoder.h"
+
+#include "RecordMapper.h"
+
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaProperty>
+
+#include <simdjson.h>
+
+#include <charconv>
+#include <vector>
+
+namespace {
+
+using namespace simdjson;
+
+struct Field
+{
+    QByteArray name;
+    QMetaProperty property;
+    bool isString;
+};
+
+const QList<Field> &fieldsOf(const QMetaObject &meta)
+{
+    thread_local QHash<const QMetaObject *, QList<Field>> cache;
+    auto it = cache.find(&meta);
+    if (it != cache.end())
+        return *it;
+    QList<Field> fields;
+    // From 0: a record type may take fields from a base record.
+    for (int i = 0; i < meta.propertyCount(); ++i) {
+        const QMetaProperty p = meta.property(i);
+        fields.append({QByteArray(p.name()), p, p.metaType().id() == QMetaType::QString});
+    }
+    return *cache.insert(&meta, fields);
+}
+
+void writeString(void *gadget, const QMetaProperty &property, QString text)
+{
+    const QMetaObject *owner = property.enclosingMetaObject();
+    if (!owner->d.static_metacall) {
+        property.writeOnGadget(gadget, text);
+        return;
+    }
+    int status = -1;
+    int flags = 0;
+    void *argv[] = {&text, nullptr, &status, &flags};
+    owner->d.static_metacall(reinterpret_cast<QObject *>(gadget), QMetaObject::WriteProperty,
+                             property.relativePropertyIndex(), argv);
+}
+
+// The value as QJsonDocument would have read it, for the rare field that is not a string
+// or a value that is not a string: numbers go through the same reading (an integer that
+// fits in 64 bits exactly, any other number as a double), so they print alike.
+bool toJsonValue(ondemand::value &value, QJsonValue *out)
+{
+    ondemand::json_type type;
+    if (value.type().get(type))
+        return false;
+    switch (type) {
+    case ondemand::json_type::string: {
+        std::string_view s;
+        if (value.get_string().get(s))
+            return false;
+        *out = QString::fromUtf8(s.data(), qsizetype(s.size()));
+        return true;
+    }
+    case ondemand::json_type::number: {
+        std::string_view token = value.raw_json_token();
+        while (!token.empty() && (token.back() == ' ' || token.back() == '\n' ||
+                                  token.back() == '\r' || token.back() == '\t'))
+            token.remove_suffix(1);
+        const bool integral = token.find_first_of(".eE") == std::string_view::npos;
+        if (integral) {
+            qint64 n = 0;
+            const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), n);
+            if (error == std::errc() && end == token.data() + token.size()) {
+                *out = QJsonValue(n);
+                return true;
+            }
+        }
+        double d = 0;
+        if (value.get_double().get(d))
+            return false;
+        *out = QJsonValue(d);
+        return true;
+    }
+    case ondemand::json_type::boolean: {
+        bool b = false;
+        if (value.get_bool().get(b))
+            return false;
+        *out = QJsonValue(b);
+        return true;
+    }
+    case ondemand::json_type::null:
+        *out = QJsonValue(QJsonValue::Null);
+        return true;
+    case ondemand::json_type::object:
+    case ondemand::json_type::array: {
+        std::string_view raw;
+        error_code error;
+        if (type == ondemand::json_type::object) {
+            ondemand::object object;
+            error = value.get_object().get(object);
+            if (!error)
+                error = object.raw_json().get(raw);
+        } else {
+            ondemand::array array;
+            error = value.get_array().get(array);
+            if (!error)
+                error = array.raw_json().get(raw);
+        }
+        if (error)
+            return false;
+        const QJsonDocument doc =
+            QJsonDocument::fromJson(QByteArray::fromRawData(raw.data(), qsizetype(raw.size())));
+        *out = doc.isArray() ? QJsonValue(doc.array()) : QJsonValue(doc.object());
+        return true;
+    }
+    }
+    return false;
+}
+
+// `after[i]` is the field whose key followed field i's in the last record (the last slot:
+// the first key), so that records sharing one key order find each key at the first try.
+bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
+                const QList<Field> &fields, std::vector<qsizetype> &after)
+{
+    const qsizetype count = fields.size();
+    const auto nameOf = [&fields](qsizetype i) {
+        return std::string_view(fields.at(i).name.constData(), size_t(fields.at(i).name.size()));
+    };
+    qsizetype previous = count;
+    for (auto member : record) {
+        ondemand::field field;
+        if (std::move(member).get(field))
+            return false;
+        const ondemand::raw_json_string key = field.key();
+        qsizetype at = after[size_t(previous)];
+        if (at >= count || !key.unsafe_is_equal(nameOf(at))) {
+            at = -1;
+            for (qsizetype i = 0; i < count && at < 0; ++i)
+                if (key.unsafe_is_equal(nameOf(i)))
+                    at = i;
+        }
+        if (at < 0) {
+            // Perhaps written with escapes ("w_\u0063pdm").
+            std::string_view unescaped;
+            if (field.unescaped_key().get(unescaped))
+                return false;
+            for (qsizetype i = 0; i < count && at < 0; ++i)
+                if (unescaped == nameOf(i))
+                    at = i;
+            if (at < 0)
+                continue; // the iteration skips the value
+        }
+        after[size_t(previous)] = at;
+        previous = at;
+        const Field &target = fields.at(at);
+        ondemand::value value = field.value();
+        if (target.isString) {
+            std::string_view text;
+            if (!value.get_string().get(text)) {
+                writeString(gadget, target.property,
+                            QString::fromUtf8(text.data(), qsizetype(text.size())));
+                continue;
+            }
+        }
+        QJsonValue json;
+        if (!toJsonValue(value, &json))
+            return false;
+        if (target.isString)
+            writeString(gadget, target.property, RecordMapper::textOf(json));
+        else
+            RecordMapper::fill(gadget, meta, QJsonObject{{QString::fromLatin1(target.name), json}});
+    }
+    return true;
+}
+
+} // namespace
+
+bool SimdRecordDecoder::decode(const QByteArray &body, const QMetaObject &meta,
+                               const std::function<void *(qsizetype)> &append)
+{
+    thread_local ondemand::parser parser;
+    thread_local padded_string copy;
+    // The parser reads up to SIMDJSON_PADDING bytes past the end.
+    padded_string_view input;
+    if (size_t(body.capacity() - body.size()) >= SIMDJSON_PADDING) {
+        input = padded_string_view(body.constData(), size_t(body.size()), size_t(body.capacity()));
+    } else {
+        copy = padded_string(body.constData(), size_t(body.size()));
+        input = copy;
+    }
+    const QList<Field> &fields = fieldsOf(meta);
+    ondemand::document doc;
+    if (parser.iterate(input).get(doc))
+        return false;
+    ondemand::array envelopes;
+    if (doc.get_array().get(envelopes))
+        return false;
+    for (auto first : envelopes) {
+        ondemand::object envelope;
+        if (first.get_object().get(envelope))
+            return false;
+        ondemand::object data;
+        if (envelope.find_field_unordered("data").get_object().get(data))
+            return false;
+        ondemand::array records;
+        if (data.find_field_unordered("record1").get_array().get(records))
+            return false;
+        size_t count = 0;
+        if (records.count_elements().get(count))
+            return false;
+        append(qsizetype(count));
+        std::vector<qsizetype> after(size_t(fields.size()) + 1, 0);
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            after[size_t(i)] = i + 1;
+        for (auto element : records) {
+            ondemand::object record;
+            void *gadget = append(-1);
+            // A record that is not an object maps to an empty one, as QJsonValue::toObject().
+            if (element.get_object().get(record))
+                continue;
+            if (!fillRecord(record, gadget, meta, fields, after))
+                return false;
+        }
+        break;
+    }
+    return true;
+}
+
+qsizetype SimdRecordDecoder::walk(const QByteArray &body)
+{
+    thread_local ondemand::parser parser;
+    const padded_string copy(body.constData(), size_t(body.size()));
+    qsizetype bytes = 0;
+    ondemand::document doc;
+    if (parser.iterate(copy).get(doc))
+        return -1;
+    for (auto envelope : doc.get_array()) {
+        for (auto record : envelope["data"]["record1"].get_array()) {
+            for (auto field : record.get_object()) {
+                std::string_view text;
+                if (!field.value().get_string().get(text))
+                    bytes += qsizetype(text.size());
+            }
+        }
+        break;
+    }
+    return bytes;
+}
