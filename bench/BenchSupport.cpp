@@ -54,7 +54,7 @@ QList<double> pairRatios(int warmUp, int pairs, const std::function<void()> &a,
 
 void report(const QString &name, const Spread &spread, double goal, const QString &unit)
 {
-    const int decimals = unit == QLatin1String("x") ? 2 : 1;
+    const int decimals = unit == QLatin1String("x") || spread.max < 10 ? 2 : 1;
     const auto num = [decimals](double v) { return QString::number(v, 'f', decimals); };
     const QString separator = unit == QLatin1String("x") ? QString() : QStringLiteral(" ");
     QString line =
