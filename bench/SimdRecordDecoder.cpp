@@ -124,11 +124,21 @@ bool toJsonValue(ondemand::value &value, QJsonValue *out)
     return false;
 }
 
-// `after[i]` is the field whose key followed field i's in the last record (the last slot:
-// the first key), so that records sharing one key order find each key at the first try.
-bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
-                const QList<Field> &fields, std::vector<qsizetype> &after)
+// What is carried from one record to the next while an answer is read.
+struct Walk
 {
+    // `after[i]` is the field whose key followed field i's in the last record (the last
+    // slot: the first key), so that records sharing one key order find each key at once.
+    std::vector<qsizetype> after;
+    // Each field's last text: neighbouring records often repeat a value (the issuer, a
+    // unit, a status), which then shares one QString instead of making another.
+    std::vector<std::pair<std::string, QString>> last;
+};
+
+bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
+                const QList<Field> &fields, Walk &walk)
+{
+    std::vector<qsizetype> &after = walk.after;
     const qsizetype count = fields.size();
     const auto nameOf = [&fields](qsizetype i) {
         return std::string_view(fields.at(i).name.constData(), size_t(fields.at(i).name.size()));
@@ -164,8 +174,12 @@ bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
         if (target.isString) {
             std::string_view text;
             if (!value.get_string().get(text)) {
-                writeString(gadget, target.property,
-                            QString::fromUtf8(text.data(), qsizetype(text.size())));
+                auto &[bytes, string] = walk.last[size_t(at)];
+                if (bytes != text) {
+                    bytes.assign(text);
+                    string = QString::fromUtf8(text.data(), qsizetype(text.size()));
+                }
+                writeString(gadget, target.property, string);
                 continue;
             }
         }
@@ -216,16 +230,18 @@ bool SimdRecordDecoder::decode(const QByteArray &body, const QMetaObject &meta,
         if (records.count_elements().get(count))
             return false;
         append(qsizetype(count));
-        std::vector<qsizetype> after(size_t(fields.size()) + 1, 0);
+        Walk walk;
+        walk.after.resize(size_t(fields.size()) + 1, 0);
         for (qsizetype i = 0; i < fields.size(); ++i)
-            after[size_t(i)] = i + 1;
+            walk.after[size_t(i)] = i + 1;
+        walk.last.resize(size_t(fields.size()));
         for (auto element : records) {
             ondemand::object record;
             void *gadget = append(-1);
             // A record that is not an object maps to an empty one, as QJsonValue::toObject().
             if (element.get_object().get(record))
                 continue;
-            if (!fillRecord(record, gadget, meta, fields, after))
+            if (!fillRecord(record, gadget, meta, fields, walk))
                 return false;
         }
         break;

@@ -8,12 +8,47 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
+
+// Where the memory is at the end: the heap, and the mapped files (libraries, fonts)
+// holding the most resident pages.
+void printWhere(qint64 pid)
+{
+    QFile smaps(QStringLiteral("/proc/%1/smaps").arg(pid));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return;
+    QHash<QByteArray, qint64> kib;
+    QByteArray mapping;
+    for (const QByteArray &line : smaps.readAll().split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() >= 5 && words.first().contains('-') && !line.startsWith("Rss"))
+            mapping = words.size() >= 6 ? words.at(5) : QByteArrayLiteral("[anonymous]");
+        else if (line.startsWith("Rss:") && words.size() >= 2)
+            kib[mapping] += words.at(1).toLongLong();
+    }
+    QList<std::pair<qint64, QByteArray>> sorted;
+    for (auto it = kib.cbegin(); it != kib.cend(); ++it)
+        sorted.append({it.value(), it.key()});
+    std::sort(sorted.begin(), sorted.end(), std::greater<>());
+    std::printf("  resident at the end, the largest:");
+    for (qsizetype i = 0; i < std::min<qsizetype>(6, sorted.size()); ++i)
+        std::printf(" %s %.1f MiB;",
+                    QFileInfo(QString::fromLocal8Bit(sorted.at(i).second))
+                        .fileName()
+                        .toLocal8Bit()
+                        .constData(),
+                    sorted.at(i).first / 1024.0);
+    std::printf("\n");
+}
 
 // MiB at the end of the tour; -1 when the client stopped or a step failed.
 double tourPeak(const QList<QByteArray> &commands)
@@ -56,14 +91,8 @@ double tourPeak(const QList<QByteArray> &commands)
     }
     const double peak =
         answers == commands.size() ? BenchSupport::peakMemoryMiB(client.processId()) : -1;
-    if (peak > 0) {
-        // Where the memory is: mapped files (libraries, the CJK font) or the heap.
-        QFile status(QStringLiteral("/proc/%1/status").arg(client.processId()));
-        if (status.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : status.readAll().split('\n'))
-                if (line.startsWith("RssAnon") || line.startsWith("RssFile"))
-                    std::printf("  at the end: %s\n", line.simplified().constData());
-    }
+    if (peak > 0)
+        printWhere(client.processId());
     client.write("{\"cmd\":\"quit\"}\n");
     client.closeWriteChannel();
     if (!client.waitForFinished(10000))
