@@ -269,3 +269,78 @@ qsizetype SimdRecordDecoder::walk(const QByteArray &body)
     }
     return bytes;
 }
+
+namespace {
+
+bool visit(ondemand::value value, int depth)
+{
+    // QJsonDocument refuses nesting deeper than this too.
+    if (depth > 1024)
+        return false;
+    ondemand::json_type type;
+    if (value.type().get(type))
+        return false;
+    switch (type) {
+    case ondemand::json_type::object: {
+        ondemand::object object;
+        if (value.get_object().get(object))
+            return false;
+        for (auto member : object) {
+            ondemand::field field;
+            std::string_view key;
+            if (std::move(member).get(field) || field.unescaped_key().get(key) ||
+                !visit(field.value(), depth + 1))
+                return false;
+        }
+        return true;
+    }
+    case ondemand::json_type::array: {
+        ondemand::array array;
+        if (value.get_array().get(array))
+            return false;
+        for (auto element : array) {
+            ondemand::value inner;
+            if (std::move(element).get(inner) || !visit(inner, depth + 1))
+                return false;
+        }
+        return true;
+    }
+    case ondemand::json_type::string: {
+        std::string_view text;
+        return !value.get_string().get(text);
+    }
+    case ondemand::json_type::number: {
+        double d = 0;
+        return !value.get_double().get(d);
+    }
+    case ondemand::json_type::boolean: {
+        bool b = false;
+        return !value.get_bool().get(b);
+    }
+    case ondemand::json_type::null:
+        return value.is_null();
+    }
+    return false;
+}
+
+} // namespace
+
+bool SimdRecordDecoder::isWellFormed(const QByteArray &body)
+{
+    thread_local ondemand::parser parser;
+    const padded_string copy(body.constData(), size_t(body.size()));
+    ondemand::document doc;
+    if (parser.iterate(copy).get(doc))
+        return false;
+    // The answer is an array; a scalar document is refused by the envelope anyway.
+    ondemand::array top;
+    if (doc.get_array().get(top))
+        return false;
+    for (auto element : top) {
+        ondemand::value inner;
+        if (std::move(element).get(inner) || !visit(inner, 1))
+            return false;
+    }
+    // Nothing may follow the array: at the end there is no current location.
+    return doc.current_location().error() == OUT_OF_BOUNDS;
+}

@@ -37,6 +37,11 @@ public:
     // records(). Returns the bytes of text seen.
     static qsizetype walk(const QByteArray &body);
 
+    // Whether the body is one well-formed JSON document, every value read as QJsonDocument
+    // would (On-Demand checks only what it visits): what the envelope must know before it
+    // can take records() from a body whose other parts it skipped.
+    static bool isWellFormed(const QByteArray &body);
+
 private:
     // `append(-1)` makes a new empty record and returns it to be filled; `append(n)` first
     // says how many there will be.

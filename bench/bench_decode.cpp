@@ -293,6 +293,37 @@ int main(int argc, char *argv[])
             kWarmUp, pairs, [&] { sink += QJsonDocument::fromJson(uniqueBody).array().size(); },
             [&] { sink += SimdRecordDecoder::records<ProductLikeGadget>(uniqueBody).size(); })),
         1.0, QStringLiteral("x"));
+    // What adopting it for the envelope takes: the body checked whole, then the records read.
+    const char *const badBodies[] = {"",
+                                     "[",
+                                     "[{\"flag\":\"1\"",
+                                     "[{\"flag\":\"1\"}] x",
+                                     "[{\"flag\":\"1\",\"x\":tru}]",
+                                     "[{\"a\":1.}]",
+                                     "[{\"a\":\"\\q\"}]",
+                                     "<html>502</html>",
+                                     "[{},]"};
+    // A body it refuses goes to QJsonDocument, which is more lenient ("1." is a number
+    // there); one it accepts must be one QJsonDocument accepts.
+    for (const char *bad : badBodies) {
+        if (SimdRecordDecoder::isWellFormed(bad) && QJsonDocument::fromJson(bad).isNull()) {
+            std::fprintf(stderr, "accepted what QJsonDocument refuses: %s\n", bad);
+            return 1;
+        }
+    }
+    if (!SimdRecordDecoder::isWellFormed(body) || !SimdRecordDecoder::isWellFormed(edges)) {
+        std::fprintf(stderr, "a well-formed answer was refused\n");
+        return 1;
+    }
+    BenchSupport::report(
+        QStringLiteral("checked whole, then decode+map with simdjson / bare fromJson"),
+        BenchSupport::spreadOf(BenchSupport::pairRatios(kWarmUp, pairs, bare,
+                                                        [&] {
+                                                            if (SimdRecordDecoder::isWellFormed(
+                                                                    body))
+                                                                simd();
+                                                        })),
+        1.0, QStringLiteral("x"));
     const auto walk = [&] { sink += SimdRecordDecoder::walk(body); };
     BenchSupport::report(
         QStringLiteral("simdjson On-Demand walk of every value, no QString / bare fromJson"),
