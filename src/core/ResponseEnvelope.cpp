@@ -12,6 +12,12 @@ ResponseEnvelope::ResponseEnvelope(const QJsonObject &object) : m_object(object)
 
 ResponseEnvelope ResponseEnvelope::fromBody(const QByteArray &body)
 {
+    if (std::optional<RecordDecoder::Head> head = RecordDecoder::readHead(body)) {
+        ResponseEnvelope envelope;
+        envelope.m_head = std::move(head);
+        envelope.m_body = body;
+        return envelope;
+    }
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray() || doc.array().isEmpty())
@@ -19,9 +25,24 @@ ResponseEnvelope ResponseEnvelope::fromBody(const QByteArray &body)
     return ResponseEnvelope(doc.array().first().toObject());
 }
 
+QJsonObject ResponseEnvelope::object() const
+{
+    // A body the decoder took is well-formed, so this parse cannot fail.
+    if (m_head && !m_object)
+        m_object = QJsonDocument::fromJson(m_body).array().first().toObject();
+    return m_object.value_or(QJsonObject());
+}
+
+QJsonValue ResponseEnvelope::value(const QString &key) const
+{
+    if (m_head)
+        return key == QLatin1String("flag") ? m_head->flag : m_head->prompt;
+    return object().value(key);
+}
+
 int ResponseEnvelope::flag() const
 {
-    const QJsonValue flag = object().value(QStringLiteral("flag"));
+    const QJsonValue flag = value(QStringLiteral("flag"));
     if (flag.isString())
         return TextValue::intValue(flag.toString());
     if (flag.isBool())
@@ -37,7 +58,7 @@ int ResponseEnvelope::flag() const
 
 QString ResponseEnvelope::prompt() const
 {
-    return object().value(QStringLiteral("prompt")).toString();
+    return value(QStringLiteral("prompt")).toString();
 }
 
 QJsonArray ResponseEnvelope::records() const

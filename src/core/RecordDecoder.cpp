@@ -1,4 +1,4 @@
-#include "SimdRecordDecoder.h"
+#include "RecordDecoder.h"
 
 #include "RecordMapper.h"
 
@@ -194,21 +194,24 @@ bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
     return true;
 }
 
+// The parser reads up to SIMDJSON_PADDING bytes past the end: a body with the room for it
+// is read in place, any other copied.
+padded_string_view paddedInput(const QByteArray &body, padded_string &copy)
+{
+    if (size_t(body.capacity() - body.size()) >= SIMDJSON_PADDING)
+        return padded_string_view(body.constData(), size_t(body.size()), size_t(body.capacity()));
+    copy = padded_string(body.constData(), size_t(body.size()));
+    return copy;
+}
+
 } // namespace
 
-bool SimdRecordDecoder::decode(const QByteArray &body, const QMetaObject &meta,
-                               const std::function<void *(qsizetype)> &append)
+bool RecordDecoder::decode(const QByteArray &body, const QMetaObject &meta,
+                           const std::function<void *(qsizetype)> &append)
 {
     thread_local ondemand::parser parser;
     thread_local padded_string copy;
-    // The parser reads up to SIMDJSON_PADDING bytes past the end.
-    padded_string_view input;
-    if (size_t(body.capacity() - body.size()) >= SIMDJSON_PADDING) {
-        input = padded_string_view(body.constData(), size_t(body.size()), size_t(body.capacity()));
-    } else {
-        copy = padded_string(body.constData(), size_t(body.size()));
-        input = copy;
-    }
+    const padded_string_view input = paddedInput(body, copy);
     const QList<Field> &fields = fieldsOf(meta);
     ondemand::document doc;
     if (parser.iterate(input).get(doc))
@@ -249,30 +252,12 @@ bool SimdRecordDecoder::decode(const QByteArray &body, const QMetaObject &meta,
     return true;
 }
 
-qsizetype SimdRecordDecoder::walk(const QByteArray &body)
-{
-    thread_local ondemand::parser parser;
-    const padded_string copy(body.constData(), size_t(body.size()));
-    qsizetype bytes = 0;
-    ondemand::document doc;
-    if (parser.iterate(copy).get(doc))
-        return -1;
-    for (auto envelope : doc.get_array()) {
-        for (auto record : envelope["data"]["record1"].get_array()) {
-            for (auto field : record.get_object()) {
-                std::string_view text;
-                if (!field.value().get_string().get(text))
-                    bytes += qsizetype(text.size());
-            }
-        }
-        break;
-    }
-    return bytes;
-}
-
 namespace {
 
-bool visit(ondemand::value value, int depth)
+// Reads every value, so that what the body holds is checked as QJsonDocument would; the
+// first object's flag and prompt are kept on the way.
+
+bool visit(ondemand::value value, int depth, RecordDecoder::Head *head)
 {
     // QJsonDocument refuses nesting deeper than this too.
     if (depth > 1024)
@@ -288,8 +273,22 @@ bool visit(ondemand::value value, int depth)
         for (auto member : object) {
             ondemand::field field;
             std::string_view key;
-            if (std::move(member).get(field) || field.unescaped_key().get(key) ||
-                !visit(field.value(), depth + 1))
+            if (std::move(member).get(field) || field.unescaped_key().get(key))
+                return false;
+            // Only the first element's own keys; later ones of the same name win, as in
+            // QJsonDocument.
+            QJsonValue *kept = nullptr;
+            if (head && key == "flag")
+                kept = &head->flag;
+            else if (head && key == "prompt")
+                kept = &head->prompt;
+            ondemand::value inner = field.value();
+            if (kept) {
+                if (!toJsonValue(inner, kept))
+                    return false;
+                continue;
+            }
+            if (!visit(inner, depth + 1, nullptr))
                 return false;
         }
         return true;
@@ -300,7 +299,7 @@ bool visit(ondemand::value value, int depth)
             return false;
         for (auto element : array) {
             ondemand::value inner;
-            if (std::move(element).get(inner) || !visit(inner, depth + 1))
+            if (std::move(element).get(inner) || !visit(inner, depth + 1, nullptr))
                 return false;
         }
         return true;
@@ -325,22 +324,31 @@ bool visit(ondemand::value value, int depth)
 
 } // namespace
 
-bool SimdRecordDecoder::isWellFormed(const QByteArray &body)
+std::optional<RecordDecoder::Head> RecordDecoder::readHead(const QByteArray &body)
 {
     thread_local ondemand::parser parser;
-    const padded_string copy(body.constData(), size_t(body.size()));
+    thread_local padded_string copy;
     ondemand::document doc;
-    if (parser.iterate(copy).get(doc))
-        return false;
-    // The answer is an array; a scalar document is refused by the envelope anyway.
+    if (parser.iterate(paddedInput(body, copy)).get(doc))
+        return std::nullopt;
     ondemand::array top;
     if (doc.get_array().get(top))
-        return false;
+        return std::nullopt;
+    Head head;
+    bool first = true;
     for (auto element : top) {
         ondemand::value inner;
-        if (std::move(element).get(inner) || !visit(inner, 1))
-            return false;
+        if (std::move(element).get(inner))
+            return std::nullopt;
+        ondemand::json_type type;
+        if (inner.type().get(type))
+            return std::nullopt;
+        if (!visit(inner, 1, first && type == ondemand::json_type::object ? &head : nullptr))
+            return std::nullopt;
+        first = false;
     }
-    // Nothing may follow the array: at the end there is no current location.
-    return doc.current_location().error() == OUT_OF_BOUNDS;
+    // An empty array has no envelope; nothing may follow the array.
+    if (first || doc.current_location().error() != OUT_OF_BOUNDS)
+        return std::nullopt;
+    return head;
 }
