@@ -25,8 +25,10 @@ tour: build
 gateway: build
 	@$(BUILD_DIR)/bin/chenglan-gateway
 
+# Each benchmark in its own process, one after another; each line is a figure against its goal.
 bench: build
-	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@status=0; for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$(basename $$b)"; \
+	    QT_QPA_PLATFORM=offscreen $$b || status=1; done; exit $$status
 
 # Installs the client with its desktop entry and icon (PREFIX=/usr/local unless given).
 PREFIX ?= /usr/local

@@ -2,8 +2,9 @@
 // operations ("row_count" "1000") bring about a thousand product records at once, and
 // the list screen maps all of them on the main thread before it can show anything.
 //
-// Usage: bench_decode [repetitions]   (default 20; the median is reported)
+// Usage: bench_decode [pairs]   (default 41)
 
+#include "BenchSupport.h"
 #include "ResponseEnvelope.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
+#include <QJsonParseError>
+#include <QMetaProperty>
 
 #include <algorithm>
 #include <cstdio>
@@ -133,29 +135,99 @@ QJsonObject productRecord(int i)
     };
 }
 
-QByteArray answerBody(int recordCount)
+// `unique`: every text made different from its neighbours' (the worst case for a decoder
+// that shares a repeated value).
+QByteArray answerBody(int recordCount, bool unique = false)
 {
     QJsonArray records;
-    for (int i = 0; i < recordCount; ++i)
-        records.append(productRecord(i));
+    for (int i = 0; i < recordCount; ++i) {
+        QJsonObject record = productRecord(i);
+        if (unique)
+            for (auto it = record.begin(); it != record.end(); ++it)
+                if (it.value().isString())
+                    it.value() = it.value().toString() + QString::number(i);
+        records.append(record);
+    }
     const QJsonObject envelope{
         {"flag", "1"}, {"prompt", QString()}, {"data", QJsonObject{{"record1", records}}}};
     return QJsonDocument(QJsonArray{envelope}).toJson(QJsonDocument::Compact);
 }
 
-template <class Run> double medianMs(int repetitions, Run run)
+// Fields of a base record, an integer field and text fields, for the equality check of the
+// two decoders on values of every kind.
+class BaseGadget
 {
-    run(); // warm-up: caches, allocator
-    std::vector<double> times;
-    times.reserve(size_t(repetitions));
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    Q_GADGET
+    Q_PROPERTY(QString base_a MEMBER base_a)
+    Q_PROPERTY(int count MEMBER count)
+
+public:
+    QString base_a;
+    int count = 0;
+};
+
+class EdgeGadget : public BaseGadget
+{
+    Q_GADGET
+    Q_PROPERTY(QString a MEMBER a)
+    Q_PROPERTY(QString b MEMBER b)
+    Q_PROPERTY(QString c MEMBER c)
+    Q_PROPERTY(QString d MEMBER d)
+
+public:
+    QString a, b, c, d;
+};
+
+const char kEdgeAnswer[] = R"([{"flag":"1","prompt":"","data":{"record1":[
+ {"a":"1","b":"中文","c":"","d":"x","base_a":"b","count":"7"},
+ {"d":1e3,"c":1.50,"b":-0,"a":12345678901234567890,"count":3.9},
+ {"a":0.1,"b":1e-7,"c":9007199254740993,"d":-2.5e21,"base_a":true},
+ {"a":false,"b":null,"c":{"x":1},"d":[1,2],"zz":"unknown"},
+ {"w_\u0061":"?","\u0061":"escaped","b":"tab\tand \"quote\" \ud83d\ude00"},
+ "not an object",
+ {"a":"first","a":"second"},
+ {}
+]}}])";
+
+template <class T> bool sameRecords(const QList<T> &left, const QList<T> &right)
+{
+    if (left.size() != right.size())
+        return false;
+    const QMetaObject &meta = T::staticMetaObject;
+    for (qsizetype r = 0; r < left.size(); ++r) {
+        for (int i = 0; i < meta.propertyCount(); ++i) {
+            const QMetaProperty p = meta.property(i);
+            const QVariant l = p.readOnGadget(&left.at(r));
+            const QVariant w = p.readOnGadget(&right.at(r));
+            if (l != w || l.toString().isNull() != w.toString().isNull()) {
+                std::fprintf(stderr, "record %lld field %s: \"%s\" against \"%s\"\n", qlonglong(r),
+                             p.name(), qPrintable(l.toString()), qPrintable(w.toString()));
+                return false;
+            }
+        }
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return true;
+}
+
+// The path before RecordDecoder: the whole body as a QJsonDocument, then RecordMapper.
+template <class T> QList<T> throughDocument(const QByteArray &body)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(body);
+    return RecordMapper::mapAll<T>(ResponseEnvelope(doc.array().first().toObject()).records());
+}
+
+bool sameEnvelope(const QByteArray &body)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
+    const bool present =
+        error.error == QJsonParseError::NoError && doc.isArray() && !doc.array().isEmpty();
+    const ResponseEnvelope before =
+        present ? ResponseEnvelope(doc.array().first().toObject()) : ResponseEnvelope();
+    const ResponseEnvelope now = ResponseEnvelope::fromBody(body);
+    return now.isPresent() == before.isPresent() && now.flag() == before.flag() &&
+           now.prompt() == before.prompt() && now.object() == before.object() &&
+           sameRecords(now.recordsAs<EdgeGadget>(), before.recordsAs<EdgeGadget>());
 }
 
 } // namespace
@@ -163,26 +235,97 @@ template <class Run> double medianMs(int repetitions, Run run)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    const int pairs = argc > 1 ? std::max(5, atoi(argv[1])) : 41;
+    constexpr int kWarmUp = 5;
 
     const QByteArray body = answerBody(1000);
+    const QByteArray uniqueBody = answerBody(1000, true);
+    const QByteArray edges(kEdgeAnswer);
     qsizetype sink = 0;
+    std::printf("answer: 1000 records, %lld bytes, %d fields per record; %d interleaved pairs "
+                "after %d warm-up pairs\n",
+                qlonglong(body.size()), ProductLikeGadget::staticMetaObject.propertyCount(), pairs,
+                kWarmUp);
 
-    const double bare = medianMs(repetitions, [&] {
-        const QJsonDocument doc = QJsonDocument::fromJson(body);
-        sink += doc.array().size();
-    });
-    // What any mapper into QString fields must pay on top of the parse: one QString per
-    // value (allocation and conversion to UTF-16), created and freed.
-    const double strings = medianMs(repetitions, [&] {
-        const QJsonArray records = QJsonDocument::fromJson(body)
-                                       .array()
-                                       .first()
-                                       .toObject()
-                                       .value("data")
-                                       .toObject()
-                                       .value("record1")
-                                       .toArray();
+    // Check the mapping really happened, so the figure is not that of a no-op, and that
+    // both paths read every answer alike.
+    const QList<ProductLikeGadget> products =
+        ResponseEnvelope::fromBody(body).recordsAs<ProductLikeGadget>();
+    if (products.size() != 1000 || products.at(3).w_px != QLatin1String("3") ||
+        products.at(0).w_mjgm != QLatin1String("300000000") || products.at(5).w_cpmc.isEmpty() ||
+        !sameRecords(products, throughDocument<ProductLikeGadget>(body)) ||
+        !sameRecords(ResponseEnvelope::fromBody(uniqueBody).recordsAs<ProductLikeGadget>(),
+                     throughDocument<ProductLikeGadget>(uniqueBody))) {
+        std::fprintf(stderr, "mapping check failed\n");
+        return 1;
+    }
+    const char *const otherBodies[] = {"",
+                                       "[",
+                                       "[]",
+                                       "[{}]",
+                                       "[1]",
+                                       "[[{}]]",
+                                       "[{\"flag\":\"1\"",
+                                       "[{\"flag\":\"1\"}] x",
+                                       "[{\"flag\":\"1\",\"x\":tru}]",
+                                       "[{\"flag\":1,\"a\":1.}]",
+                                       "[{\"a\":\"\\q\"}]",
+                                       "<html>502</html>",
+                                       "[{},]",
+                                       "[{\"flag\":true,\"prompt\":7},{\"flag\":\"1\"}]",
+                                       "[{\"flag\":\"0\",\"flag\":\"1\",\"prompt\":\"x\"}]",
+                                       "{\"flag\":\"1\"}",
+                                       "[{\"flag\":\"1\",\"a\":\"tab\there\"}]",
+                                       "[{\"flag\":\"1\",\"a\":\"\\ud800\"}]",
+                                       "[{\"flag\":1e400}]",
+                                       "[{\"flag\":-0.0,\"prompt\":null}]"};
+    for (const char *other : otherBodies) {
+        if (!sameEnvelope(other)) {
+            std::fprintf(stderr, "the envelope reads differently: %s\n", other);
+            return 1;
+        }
+    }
+    if (!sameEnvelope(edges)) {
+        std::fprintf(stderr, "the envelope reads the edge answer differently\n");
+        return 1;
+    }
+
+    const auto bare = [&] { sink += QJsonDocument::fromJson(body).array().size(); };
+    const auto before = [&] {
+        const QList<ProductLikeGadget> records = throughDocument<ProductLikeGadget>(body);
+        sink += records.size() + records.last().w_lxr.size();
+    };
+    const auto now = [&] {
+        const QList<ProductLikeGadget> records =
+            ResponseEnvelope::fromBody(body).recordsAs<ProductLikeGadget>();
+        sink += records.size() + records.last().w_lxr.size();
+    };
+    BenchSupport::report(
+        QStringLiteral("decode+map, fromBody(...).recordsAs<T>() (RecordDecoder) / bare fromJson"),
+        BenchSupport::spreadOf(BenchSupport::pairRatios(kWarmUp, pairs, bare, now)), 1.0,
+        QStringLiteral("x"));
+    BenchSupport::report(
+        QStringLiteral("  of which fromBody() alone: flag, prompt, the body checked whole"),
+        BenchSupport::spreadOf(BenchSupport::pairRatios(
+            kWarmUp, pairs, bare, [&] { sink += ResponseEnvelope::fromBody(body).flag(); })),
+        -1, QStringLiteral("x"));
+    BenchSupport::report(
+        QStringLiteral("  the same, no value repeated between records / bare fromJson"),
+        BenchSupport::spreadOf(BenchSupport::pairRatios(
+            kWarmUp, pairs, [&] { sink += QJsonDocument::fromJson(uniqueBody).array().size(); },
+            [&] {
+                sink +=
+                    ResponseEnvelope::fromBody(uniqueBody).recordsAs<ProductLikeGadget>().size();
+            })),
+        -1, QStringLiteral("x"));
+    BenchSupport::report(
+        QStringLiteral("decode+map before it, QJsonDocument and RecordMapper / bare fromJson"),
+        BenchSupport::spreadOf(BenchSupport::pairRatios(kWarmUp, pairs, bare, before)), -1,
+        QStringLiteral("x"));
+    // What any mapper into QString fields pays on top of the parse: one QString per value.
+    const auto strings = [&] {
+        const QJsonArray records =
+            QJsonDocument::fromJson(body).array().first()["data"]["record1"].toArray();
         std::vector<QString> values;
         values.reserve(size_t(records.size()) * 45);
         for (const QJsonValue &record : records) {
@@ -191,36 +334,17 @@ int main(int argc, char *argv[])
                 values.push_back(it.value().toString());
         }
         sink += qsizetype(values.size());
-    });
-    const double mapped = medianMs(repetitions, [&] {
-        const QList<ProductLikeGadget> products =
-            ResponseEnvelope::fromBody(body).recordsAs<ProductLikeGadget>();
-        sink += products.size() + products.last().w_lxr.size();
-    });
-
-    // Check the mapping really happened, so the figure is not that of a no-op.
-    const QList<ProductLikeGadget> products =
-        ResponseEnvelope::fromBody(body).recordsAs<ProductLikeGadget>();
-    if (products.size() != 1000 || products.at(3).w_px != QLatin1String("3") ||
-        products.at(0).w_mjgm != QLatin1String("300000000") || products.at(5).w_cpmc.isEmpty()) {
-        std::fprintf(stderr, "mapping check failed\n");
-        return 1;
-    }
-
-    const double ratio = mapped / bare;
-    QTextStream out(stdout);
-    out << "answer: 1000 records, " << body.size() << " bytes, "
-        << ProductLikeGadget::staticMetaObject.propertyCount() << " fields per record\n";
-    out << "median of " << repetitions << " runs\n";
-    out << "  bare QJsonDocument::fromJson:             " << QString::number(bare, 'f', 2)
-        << " ms\n";
-    out << "  fromJson + a QString of every value:      " << QString::number(strings, 'f', 2)
-        << " ms (ratio " << QString::number(strings / bare, 'f', 2) << ", no mapping)\n";
-    out << "  fromBody(...).recordsAs<ProductLike>():   " << QString::number(mapped, 'f', 2)
-        << " ms\n";
-    out << "  ratio: " << QString::number(ratio, 'f', 2)
-        << " (target <= 2.00: " << (ratio <= 2.0 ? "met" : "NOT met") << ")\n";
-    out << "  (checksum " << sink << ")\n";
+    };
+    BenchSupport::report(
+        QStringLiteral("fromJson + one QString per value, no mapping / bare fromJson"),
+        BenchSupport::spreadOf(BenchSupport::pairRatios(kWarmUp, pairs, bare, strings)), -1,
+        QStringLiteral("x"));
+    QList<double> bareMs;
+    for (int i = 0; i < pairs; ++i)
+        bareMs.append(BenchSupport::timeMs(bare));
+    BenchSupport::report(QStringLiteral("bare fromJson of the answer (for scale)"),
+                         BenchSupport::spreadOf(bareMs), -1, QStringLiteral("ms"));
+    std::printf("(checksum %lld)\n", qlonglong(sink));
     return 0;
 }
 

@@ -10,6 +10,7 @@ packages=(
   qt6-pdf-dev
   libgl-dev libvulkan-dev
   libssl-dev
+  libsimdjson-dev
   fonts-noto-cjk
 )
 

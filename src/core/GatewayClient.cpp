@@ -125,11 +125,10 @@ void GatewayClient::post(const RequestEnvelope &envelope, QObject *receiver, Suc
             return;
         }
         qCDebug(lcGateway).noquote() << "Answer" << code
-                                     << QStringLiteral("HTTP %1, %2 bytes, flag %3, %4 records")
+                                     << QStringLiteral("HTTP %1, %2 bytes, flag %3")
                                             .arg(status)
                                             .arg(body.size())
-                                            .arg(answer->flag())
-                                            .arg(answer->records().size());
+                                            .arg(answer->flag());
         // A list keeps no more than it asked for, whatever the server sends.
         if (onSuccess)
             onSuccess(rowCount ? answer->withRecordsCappedAt(*rowCount) : *answer);

@@ -13,15 +13,20 @@ ResponseEnvelope::ResponseEnvelope(const QJsonObject &object) : m_object(object)
 
 ResponseEnvelope ResponseEnvelope::fromBody(const QByteArray &body)
 {
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isArray() || doc.array().isEmpty())
-        return ResponseEnvelope();
-    return ResponseEnvelope(doc.array().first().toObject());
+    return decode(body).value_or(ResponseEnvelope());
 }
 
 std::optional<ResponseEnvelope> ResponseEnvelope::decode(const QByteArray &body)
 {
+    if (std::optional<RecordDecoder::Head> head = RecordDecoder::readHead(body)) {
+        if (!head->isObject)
+            return std::nullopt;
+        ResponseEnvelope envelope;
+        envelope.m_head = std::move(head);
+        envelope.m_body = body;
+        return envelope;
+    }
+    // What the decoder does not take whole, QJsonDocument (a little more lenient) decides.
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray())
@@ -34,9 +39,35 @@ std::optional<ResponseEnvelope> ResponseEnvelope::decode(const QByteArray &body)
     return ResponseEnvelope(array.first().toObject());
 }
 
+QJsonObject ResponseEnvelope::object() const
+{
+    // A body the decoder took is well-formed, so this parse cannot fail.
+    if (m_head && !m_object)
+        m_object = QJsonDocument::fromJson(m_body).array().first().toObject();
+    QJsonObject object = m_object.value_or(QJsonObject());
+    if (m_recordCap < 0)
+        return object;
+    QJsonObject data = object.value(QStringLiteral("data")).toObject();
+    QJsonArray records = data.value(QStringLiteral("record1")).toArray();
+    if (records.size() <= m_recordCap)
+        return object;
+    while (records.size() > m_recordCap)
+        records.removeLast();
+    data.insert(QStringLiteral("record1"), records);
+    object.insert(QStringLiteral("data"), data);
+    return object;
+}
+
+QJsonValue ResponseEnvelope::value(const QString &key) const
+{
+    if (m_head)
+        return key == QLatin1String("flag") ? m_head->flag : m_head->prompt;
+    return object().value(key);
+}
+
 int ResponseEnvelope::flag() const
 {
-    const QJsonValue flag = object().value(QStringLiteral("flag"));
+    const QJsonValue flag = value(QStringLiteral("flag"));
     if (flag.isString())
         return TextValue::intValue(flag.toString());
     if (flag.isBool())
@@ -52,7 +83,7 @@ int ResponseEnvelope::flag() const
 
 QString ResponseEnvelope::prompt() const
 {
-    return object().value(QStringLiteral("prompt")).toString();
+    return value(QStringLiteral("prompt")).toString();
 }
 
 QJsonArray ResponseEnvelope::records() const
@@ -66,14 +97,8 @@ QJsonArray ResponseEnvelope::records() const
 
 ResponseEnvelope ResponseEnvelope::withRecordsCappedAt(qsizetype count) const
 {
-    QJsonArray records = this->records();
-    if (records.size() <= count)
-        return *this;
-    while (records.size() > std::max<qsizetype>(count, 0))
-        records.removeLast();
-    QJsonObject data = object().value(QStringLiteral("data")).toObject();
-    data.insert(QStringLiteral("record1"), records);
-    QJsonObject envelope = object();
-    envelope.insert(QStringLiteral("data"), data);
-    return ResponseEnvelope(envelope);
+    ResponseEnvelope capped = *this;
+    count = std::max<qsizetype>(count, 0);
+    capped.m_recordCap = m_recordCap < 0 ? count : std::min(m_recordCap, count);
+    return capped;
 }

@@ -1,0 +1,356 @@
+#include "RecordDecoder.h"
+
+#include "RecordMapper.h"
+
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaProperty>
+
+#include <simdjson.h>
+
+#include <charconv>
+#include <vector>
+
+namespace {
+
+using namespace simdjson;
+
+struct Field
+{
+    QByteArray name;
+    QMetaProperty property;
+    bool isString;
+};
+
+const QList<Field> &fieldsOf(const QMetaObject &meta)
+{
+    thread_local QHash<const QMetaObject *, QList<Field>> cache;
+    auto it = cache.find(&meta);
+    if (it != cache.end())
+        return *it;
+    QList<Field> fields;
+    // From 0: a record type may take fields from a base record.
+    for (int i = 0; i < meta.propertyCount(); ++i) {
+        const QMetaProperty p = meta.property(i);
+        fields.append({QByteArray(p.name()), p, p.metaType().id() == QMetaType::QString});
+    }
+    return *cache.insert(&meta, fields);
+}
+
+void writeString(void *gadget, const QMetaProperty &property, QString text)
+{
+    const QMetaObject *owner = property.enclosingMetaObject();
+    if (!owner->d.static_metacall) {
+        property.writeOnGadget(gadget, text);
+        return;
+    }
+    int status = -1;
+    int flags = 0;
+    void *argv[] = {&text, nullptr, &status, &flags};
+    owner->d.static_metacall(reinterpret_cast<QObject *>(gadget), QMetaObject::WriteProperty,
+                             property.relativePropertyIndex(), argv);
+}
+
+// The value as QJsonDocument would have read it, for the rare field that is not a string
+// or a value that is not a string: numbers go through the same reading (an integer that
+// fits in 64 bits exactly, any other number as a double), so they print alike.
+bool toJsonValue(ondemand::value &value, QJsonValue *out)
+{
+    ondemand::json_type type;
+    if (value.type().get(type))
+        return false;
+    switch (type) {
+    case ondemand::json_type::string: {
+        std::string_view s;
+        if (value.get_string().get(s))
+            return false;
+        *out = QString::fromUtf8(s.data(), qsizetype(s.size()));
+        return true;
+    }
+    case ondemand::json_type::number: {
+        std::string_view token = value.raw_json_token();
+        while (!token.empty() && (token.back() == ' ' || token.back() == '\n' ||
+                                  token.back() == '\r' || token.back() == '\t'))
+            token.remove_suffix(1);
+        const bool integral = token.find_first_of(".eE") == std::string_view::npos;
+        if (integral) {
+            qint64 n = 0;
+            const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), n);
+            if (error == std::errc() && end == token.data() + token.size()) {
+                *out = QJsonValue(n);
+                return true;
+            }
+        }
+        double d = 0;
+        if (value.get_double().get(d))
+            return false;
+        *out = QJsonValue(d);
+        return true;
+    }
+    case ondemand::json_type::boolean: {
+        bool b = false;
+        if (value.get_bool().get(b))
+            return false;
+        *out = QJsonValue(b);
+        return true;
+    }
+    case ondemand::json_type::null:
+        *out = QJsonValue(QJsonValue::Null);
+        return true;
+    case ondemand::json_type::object:
+    case ondemand::json_type::array: {
+        std::string_view raw;
+        error_code error;
+        if (type == ondemand::json_type::object) {
+            ondemand::object object;
+            error = value.get_object().get(object);
+            if (!error)
+                error = object.raw_json().get(raw);
+        } else {
+            ondemand::array array;
+            error = value.get_array().get(array);
+            if (!error)
+                error = array.raw_json().get(raw);
+        }
+        if (error)
+            return false;
+        const QJsonDocument doc =
+            QJsonDocument::fromJson(QByteArray::fromRawData(raw.data(), qsizetype(raw.size())));
+        *out = doc.isArray() ? QJsonValue(doc.array()) : QJsonValue(doc.object());
+        return true;
+    }
+    }
+    return false;
+}
+
+// What is carried from one record to the next while an answer is read.
+struct Walk
+{
+    // `after[i]` is the field whose key followed field i's in the last record (the last
+    // slot: the first key), so that records sharing one key order find each key at once.
+    std::vector<qsizetype> after;
+    // Each field's last text: neighbouring records often repeat a value (the issuer, a
+    // unit, a status), which then shares one QString instead of making another.
+    std::vector<std::pair<std::string, QString>> last;
+};
+
+bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
+                const QList<Field> &fields, Walk &walk)
+{
+    std::vector<qsizetype> &after = walk.after;
+    const qsizetype count = fields.size();
+    const auto nameOf = [&fields](qsizetype i) {
+        return std::string_view(fields.at(i).name.constData(), size_t(fields.at(i).name.size()));
+    };
+    qsizetype previous = count;
+    for (auto member : record) {
+        ondemand::field field;
+        if (std::move(member).get(field))
+            return false;
+        const ondemand::raw_json_string key = field.key();
+        qsizetype at = after[size_t(previous)];
+        if (at >= count || !key.unsafe_is_equal(nameOf(at))) {
+            at = -1;
+            for (qsizetype i = 0; i < count && at < 0; ++i)
+                if (key.unsafe_is_equal(nameOf(i)))
+                    at = i;
+        }
+        if (at < 0) {
+            // Perhaps written with escapes ("w_\u0063pdm").
+            std::string_view unescaped;
+            if (field.unescaped_key().get(unescaped))
+                return false;
+            for (qsizetype i = 0; i < count && at < 0; ++i)
+                if (unescaped == nameOf(i))
+                    at = i;
+            if (at < 0)
+                continue; // the iteration skips the value
+        }
+        after[size_t(previous)] = at;
+        previous = at;
+        const Field &target = fields.at(at);
+        ondemand::value value = field.value();
+        if (target.isString) {
+            std::string_view text;
+            if (!value.get_string().get(text)) {
+                auto &[bytes, string] = walk.last[size_t(at)];
+                if (bytes != text) {
+                    bytes.assign(text);
+                    string = QString::fromUtf8(text.data(), qsizetype(text.size()));
+                }
+                writeString(gadget, target.property, string);
+                continue;
+            }
+        }
+        QJsonValue json;
+        if (!toJsonValue(value, &json))
+            return false;
+        if (target.isString)
+            writeString(gadget, target.property, RecordMapper::textOf(json));
+        else
+            RecordMapper::fill(gadget, meta, QJsonObject{{QString::fromLatin1(target.name), json}});
+    }
+    return true;
+}
+
+// The parser reads up to SIMDJSON_PADDING bytes past the end: a body with the room for it
+// is read in place, any other copied.
+padded_string_view paddedInput(const QByteArray &body, padded_string &copy)
+{
+    if (size_t(body.capacity() - body.size()) >= SIMDJSON_PADDING)
+        return padded_string_view(body.constData(), size_t(body.size()), size_t(body.capacity()));
+    copy = padded_string(body.constData(), size_t(body.size()));
+    return copy;
+}
+
+} // namespace
+
+bool RecordDecoder::decode(const QByteArray &body, const QMetaObject &meta,
+                           const std::function<void *(qsizetype)> &append)
+{
+    thread_local ondemand::parser parser;
+    thread_local padded_string copy;
+    const padded_string_view input = paddedInput(body, copy);
+    const QList<Field> &fields = fieldsOf(meta);
+    ondemand::document doc;
+    if (parser.iterate(input).get(doc))
+        return false;
+    ondemand::array envelopes;
+    if (doc.get_array().get(envelopes))
+        return false;
+    for (auto first : envelopes) {
+        ondemand::object envelope;
+        if (first.get_object().get(envelope))
+            return false;
+        ondemand::object data;
+        if (envelope.find_field_unordered("data").get_object().get(data))
+            return false;
+        ondemand::array records;
+        if (data.find_field_unordered("record1").get_array().get(records))
+            return false;
+        size_t count = 0;
+        if (records.count_elements().get(count))
+            return false;
+        append(qsizetype(count));
+        Walk walk;
+        walk.after.resize(size_t(fields.size()) + 1, 0);
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            walk.after[size_t(i)] = i + 1;
+        walk.last.resize(size_t(fields.size()));
+        for (auto element : records) {
+            ondemand::object record;
+            void *gadget = append(-1);
+            // A record that is not an object maps to an empty one, as QJsonValue::toObject().
+            if (element.get_object().get(record))
+                continue;
+            if (!fillRecord(record, gadget, meta, fields, walk))
+                return false;
+        }
+        break;
+    }
+    return true;
+}
+
+namespace {
+
+// Reads every value, so that what the body holds is checked as QJsonDocument would; the
+// first object's flag and prompt are kept on the way.
+
+bool visit(ondemand::value value, int depth, RecordDecoder::Head *head)
+{
+    // QJsonDocument refuses nesting deeper than this too.
+    if (depth > 1024)
+        return false;
+    ondemand::json_type type;
+    if (value.type().get(type))
+        return false;
+    switch (type) {
+    case ondemand::json_type::object: {
+        ondemand::object object;
+        if (value.get_object().get(object))
+            return false;
+        for (auto member : object) {
+            ondemand::field field;
+            std::string_view key;
+            if (std::move(member).get(field) || field.unescaped_key().get(key))
+                return false;
+            // Only the first element's own keys; later ones of the same name win, as in
+            // QJsonDocument.
+            QJsonValue *kept = nullptr;
+            if (head && key == "flag")
+                kept = &head->flag;
+            else if (head && key == "prompt")
+                kept = &head->prompt;
+            ondemand::value inner = field.value();
+            if (kept) {
+                if (!toJsonValue(inner, kept))
+                    return false;
+                continue;
+            }
+            if (!visit(inner, depth + 1, nullptr))
+                return false;
+        }
+        return true;
+    }
+    case ondemand::json_type::array: {
+        ondemand::array array;
+        if (value.get_array().get(array))
+            return false;
+        for (auto element : array) {
+            ondemand::value inner;
+            if (std::move(element).get(inner) || !visit(inner, depth + 1, nullptr))
+                return false;
+        }
+        return true;
+    }
+    case ondemand::json_type::string: {
+        std::string_view text;
+        return !value.get_string().get(text);
+    }
+    case ondemand::json_type::number: {
+        double d = 0;
+        return !value.get_double().get(d);
+    }
+    case ondemand::json_type::boolean: {
+        bool b = false;
+        return !value.get_bool().get(b);
+    }
+    case ondemand::json_type::null:
+        return value.is_null();
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<RecordDecoder::Head> RecordDecoder::readHead(const QByteArray &body)
+{
+    thread_local ondemand::parser parser;
+    thread_local padded_string copy;
+    ondemand::document doc;
+    if (parser.iterate(paddedInput(body, copy)).get(doc))
+        return std::nullopt;
+    ondemand::array top;
+    if (doc.get_array().get(top))
+        return std::nullopt;
+    Head head;
+    bool first = true;
+    for (auto element : top) {
+        ondemand::value inner;
+        if (std::move(element).get(inner))
+            return std::nullopt;
+        ondemand::json_type type;
+        if (inner.type().get(type))
+            return std::nullopt;
+        if (first)
+            head.isObject = type == ondemand::json_type::object;
+        if (!visit(inner, 1, head.isObject && first ? &head : nullptr))
+            return std::nullopt;
+        first = false;
+    }
+    // An empty array has no envelope; nothing may follow the array.
+    if (first || doc.current_location().error() != OUT_OF_BOUNDS)
+        return std::nullopt;
+    return head;
+}
