@@ -194,12 +194,16 @@ bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
     return true;
 }
 
-// The parser reads up to SIMDJSON_PADDING bytes past the end: a body with the room for it
-// is read in place, any other copied.
+// The parser reads up to SIMDJSON_PADDING bytes past the end: a body whose own allocation
+// has the room after its end is read in place, any other (raw data, a slice) copied.
+// capacity() is no measure of that room: it is 0 for raw data and counts from the start
+// of the allocation, not of the text.
 padded_string_view paddedInput(const QByteArray &body, padded_string &copy)
 {
-    if (size_t(body.capacity() - body.size()) >= SIMDJSON_PADDING)
-        return padded_string_view(body.constData(), size_t(body.size()), size_t(body.capacity()));
+    const qsizetype room = const_cast<QByteArray &>(body).data_ptr().freeSpaceAtEnd();
+    if (room >= qsizetype(SIMDJSON_PADDING))
+        return padded_string_view(body.constData(), size_t(body.size()),
+                                  size_t(body.size() + room));
     copy = padded_string(body.constData(), size_t(body.size()));
     return copy;
 }

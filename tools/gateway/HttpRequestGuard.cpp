@@ -91,9 +91,7 @@ int HttpRequestGuard::feed(QByteArrayView bytes)
         if (m_stage == Stage::Header) {
             bool tooLong = false;
             const qsizetype before = pos;
-            // m_headerBytes already counts the part of this line collected so far.
-            const bool whole = collectLine(
-                bytes, &pos, m_maxHeaderBytes - m_headerBytes + m_line.size(), &tooLong);
+            const bool whole = collectLine(bytes, &pos, headerRoom(), &tooLong);
             if (tooLong)
                 return refuse(431);
             m_headerBytes += pos - before;
@@ -124,8 +122,7 @@ int HttpRequestGuard::feed(QByteArrayView bytes)
         case BodyMode::ChunkEnd:
         case BodyMode::Trailer: {
             bool tooLong = false;
-            const qsizetype limit =
-                m_bodyMode == BodyMode::Trailer ? m_maxHeaderBytes - m_headerBytes : kMaxChunkLine;
+            const qsizetype limit = m_bodyMode == BodyMode::Trailer ? headerRoom() : kMaxChunkLine;
             const qsizetype before = pos;
             const bool whole = collectLine(bytes, &pos, limit, &tooLong);
             if (tooLong)
@@ -215,6 +212,12 @@ int HttpRequestGuard::takeChunkLine(QByteArrayView line)
     default:
         return 0;
     }
+}
+
+qsizetype HttpRequestGuard::headerRoom() const
+{
+    // m_headerBytes already counts the part of the current line collected so far.
+    return m_maxHeaderBytes - m_headerBytes + m_line.size();
 }
 
 void HttpRequestGuard::finishRequest()

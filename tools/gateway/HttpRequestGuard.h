@@ -46,6 +46,8 @@ private:
     int headerComplete();
     int takeChunkLine(QByteArrayView line);
     void finishRequest();
+    // How long the line being collected may grow within the header (or trailer) limit.
+    qsizetype headerRoom() const;
     // Collects one line (up to LF) into m_line; true when it is complete.
     bool collectLine(QByteArrayView bytes, qsizetype *pos, qsizetype limit, bool *tooLong);
 
