@@ -320,8 +320,11 @@ bool visit(ondemand::value value, int depth, RecordDecoder::Head *head)
         bool b = false;
         return !value.get_bool().get(b);
     }
-    case ondemand::json_type::null:
-        return value.is_null();
+    case ondemand::json_type::null: {
+        // "nul" or "nullx" is an error, not a false: read it through get().
+        bool isNull = false;
+        return !value.is_null().get(isNull) && isNull;
+    }
     }
     return false;
 }
