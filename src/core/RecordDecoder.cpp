@@ -115,8 +115,12 @@ bool toJsonValue(ondemand::value &value, QJsonValue *out)
         }
         if (error)
             return false;
-        const QJsonDocument doc =
-            QJsonDocument::fromJson(QByteArray::fromRawData(raw.data(), qsizetype(raw.size())));
+        // raw_json() only finds where the value ends; its inside is checked here.
+        QJsonParseError parseError;
+        const QJsonDocument doc = QJsonDocument::fromJson(
+            QByteArray::fromRawData(raw.data(), qsizetype(raw.size())), &parseError);
+        if (parseError.error != QJsonParseError::NoError)
+            return false;
         *out = doc.isArray() ? QJsonValue(doc.array()) : QJsonValue(doc.object());
         return true;
     }
