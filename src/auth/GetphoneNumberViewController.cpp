@@ -51,7 +51,8 @@ void GetphoneNumberViewController::next()
                           const auto customers = answer.recordsAs<ChangePassModel>();
                           if (customers.isEmpty()) {
                               // Nobody to send a code to.
-                              self->createUIAlertControllerWithNSString(answer.prompt());
+                              self->createUIAlertControllerWithNSString(
+                                  OnFailure::refusal(answer.prompt()));
                               return;
                           }
                           auto *second = new ForgetPasswordViewController;

@@ -71,7 +71,7 @@ void QZRegister1ViewController::next()
                          return;
                      // A refused check is told in a toast; the customer corrects the form.
                      if (!answer.succeeded()) {
-                         self->showToast(answer.prompt(), 1.5);
+                         self->showToast(OnFailure::refusal(answer.prompt()), 1.5);
                          return;
                      }
                      auto *second = new QZRegister2ViewController;

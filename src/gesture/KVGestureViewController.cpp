@@ -304,9 +304,10 @@ void KVGestureViewController::loginClick()
             if (auto *lock = reply.screen<KVGestureViewController>())
                 lock->signInAnswered(SignIn::resultOf(answer));
         },
-        OnFailure::silent([this]() {
+        // The alert (no network, or an answer that was none) is shown over the window.
+        OnFailure{.then = [this]() {
             signInAnswered({SignIn::Result::Outcome::NetworkFailure, QString(), QZLoginModel()});
-        }));
+        }});
 }
 
 void KVGestureViewController::signInAnswered(const SignIn::Result &result)
@@ -322,7 +323,6 @@ void KVGestureViewController::signInAnswered(const SignIn::Result &result)
         createUIAlertControllerWithNSString(result.prompt);
         break;
     case SignIn::Result::Outcome::NetworkFailure:
-        createUIAlertControllerWithNSString(OnFailure::noNetwork());
         clearUserLoginpass();
         closeSelf();
         break;

@@ -189,7 +189,7 @@ void QZSettingViewController::chaangSex(SettingRows::PickedSex picked)
                 if (auto *screen = reply.screen<QZSettingViewController>())
                     screen->finishLoadingView();
                 if (!answer.succeeded()) {
-                    reply.showAlert(answer.prompt());
+                    reply.showAlert(OnFailure::refusal(answer.prompt()));
                     return;
                 }
                 reply.showToast(QStringLiteral("性别修改成功"), 0.5);

@@ -63,7 +63,10 @@ QFrame *makePanel(QWidget *parent)
 
 QLabel *makeLabel(const QString &text, int pixelSize, bool bold, const QString &color)
 {
-    auto *label = new QLabel(text);
+    // Alert texts often come from the server: never read as HTML, which could load files.
+    auto *label = new QLabel;
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     // A number in an alert (the hotline) can be selected and copied.

@@ -17,6 +17,11 @@ QString OnFailure::badAnswer()
     return QStringLiteral("服务器返回的数据有误，请稍后再试");
 }
 
+QString OnFailure::refusal(const QString &prompt)
+{
+    return prompt.trimmed().isEmpty() ? QStringLiteral("操作失败，请稍后再试") : prompt;
+}
+
 QString OnFailure::messageFor(const QString &error) const
 {
     if (message.isEmpty())

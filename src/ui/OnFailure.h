@@ -15,6 +15,9 @@ struct OnFailure
     // "服务器返回的数据有误，请稍后再试": the answer was not JSON, had no envelope or was too
     // large.
     static QString badAnswer();
+    // What a refusal says: the server's prompt, or "操作失败，请稍后再试" when it gave none
+    // (an alert with no words would leave the customer guessing).
+    static QString refusal(const QString &prompt);
     // No alert at all, only the follow-up.
     static OnFailure silent(std::function<void()> then = {});
 

@@ -2,6 +2,7 @@
 
 #include "ActivityIndicator.h"
 #include "NetworkActivityIndicator.h"
+#include "PlainTextLabels.h"
 #include "UiColor.h"
 #include "ViewController.h"
 
@@ -17,6 +18,7 @@ PhoneWindow::PhoneWindow(QSize size, QWidget *parent)
       m_content(new QWidget(this))
 {
     setObjectName(QStringLiteral("phoneWindow"));
+    PlainTextLabels::install();
     setWindowTitle(QStringLiteral("澄岚信托"));
     setFixedSize(size);
     m_statusBar->setObjectName(QStringLiteral("statusBar"));

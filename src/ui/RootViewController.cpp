@@ -216,7 +216,7 @@ void RootViewController::sendAction(const QString &code, const QJsonObject &para
         code, params, ParamsExt(),
         [this, onSucceeded = std::move(onSucceeded)](const ResponseEnvelope &answer) {
             if (!answer.succeeded()) {
-                createUIAlertControllerWithNSString(answer.prompt());
+                createUIAlertControllerWithNSString(OnFailure::refusal(answer.prompt()));
                 return;
             }
             onSucceeded(answer);

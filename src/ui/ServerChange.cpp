@@ -78,10 +78,10 @@ bool ServerChange::send(const QString &code, const QJsonObject &params, Answer o
             state->end();
             onAnswer(reply, answer);
         },
-        [reply, state, onFailure = std::move(onFailure)](const QString &) {
+        [reply, state, onFailure = std::move(onFailure)](const QString &error) {
             state->end();
-            if (!onFailure.message.isEmpty())
-                reply.showAlert(onFailure.message);
+            if (const QString alert = onFailure.messageFor(error); !alert.isEmpty())
+                reply.showAlert(alert);
             if (onFailure.then && reply.screen<RootViewController>())
                 onFailure.then();
         });
@@ -95,7 +95,7 @@ bool ServerChange::sendAction(const QString &code, const QJsonObject &params, An
         code, params,
         [onSucceeded = std::move(onSucceeded)](const Reply &reply, const ResponseEnvelope &answer) {
             if (!answer.succeeded()) {
-                reply.showAlert(answer.prompt());
+                reply.showAlert(OnFailure::refusal(answer.prompt()));
                 return;
             }
             onSucceeded(reply, answer);

@@ -10,10 +10,13 @@ ToastEvents *ToastEvents::instance()
 }
 
 Toast::Toast(QWidget *over, const QString &text, double seconds)
-    : OverlayView(over, false, Qt::transparent), m_label(new QLabel(text, this)), m_seconds(seconds)
+    : OverlayView(over, false, Qt::transparent), m_label(new QLabel(this)), m_seconds(seconds)
 {
     setObjectName(QStringLiteral("toast"));
     m_label->setObjectName(QStringLiteral("toastLabel"));
+    // Toast texts often come from the server: never read as HTML, which could load files.
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setText(text);
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setStyleSheet(

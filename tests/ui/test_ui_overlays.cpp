@@ -6,6 +6,7 @@
 #include "TestGateway.h"
 #include "Toast.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -36,6 +37,39 @@ private slots:
         QCOMPARE(alert->actionTitles(), QStringList{"取消"});
         QVERIFY(alert->tapAction("取消"));
         QTRY_VERIFY(!AlertController::frontMost(m_screen));
+    }
+
+    void serverTextIsNeverReadAsHtml_data()
+    {
+        QTest::addColumn<QString>("shownIn");
+        // clang-format off
+        QTest::newRow("alert")        << "alert";
+        QTest::newRow("toast")        << "toast";
+        QTest::newRow("screen label") << "label";
+        // clang-format on
+    }
+
+    // HTML from the server would load its pictures, local files included.
+    void serverTextIsNeverReadAsHtml()
+    {
+        QFETCH(QString, shownIn);
+        const QString text = QStringLiteral("<b>x</b><img src=\"file:///dev/zero\">");
+        QLabel *label = nullptr;
+        if (shownIn == "alert") {
+            m_screen->createUIAlertControllerWithNSString(text);
+            label = AlertController::frontMost(m_screen)->findChild<QLabel *>();
+        } else if (shownIn == "toast") {
+            m_screen->showToast(text, 1);
+            label = m_window->findChild<QLabel *>("toastLabel");
+        } else {
+            label = new QLabel(m_screen);
+            label->setText(text);
+            label->show();
+        }
+        QVERIFY(label);
+        QTRY_VERIFY(label->isVisible());
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(label->sizeHint().height() < 200);
     }
 
     void buttonRunsItsHandlerOnceAndCloses()

@@ -7,6 +7,7 @@
 #include "PhoneWindow.h"
 #include "RawHttpServer.h"
 #include "RootViewController.h"
+#include "ServerChange.h"
 #include "TableView.h"
 #include "TableViewCell.h"
 #include "TestGateway.h"
@@ -53,6 +54,17 @@ public:
     {
         sendRequest(QStringLiteral("164021"), {}, ParamsExt(), [](auto &) {});
     }
+    void act()
+    {
+        sendAction(QStringLiteral("168003"), {}, [](auto &) {});
+    }
+    void change()
+    {
+        m_change.sendAction(QStringLiteral("168003"), {}, [](auto &, auto &) {});
+    }
+
+private:
+    ServerChange m_change{this};
 };
 
 // A cell that counts how often it was prepared for reuse.
@@ -203,6 +215,39 @@ private slots:
         enquiring->enquire();
         QTRY_VERIFY(AlertController::frontMost(enquiring));
         QCOMPARE(AlertController::frontMost(enquiring)->message(), alert);
+        QVERIFY(AlertController::frontMost(enquiring)->tapAction("取消"));
+        QTRY_VERIFY(!AlertController::frontMost(enquiring));
+
+        enquiring->change();
+        QTRY_VERIFY(AlertController::frontMost(enquiring));
+        QCOMPARE(AlertController::frontMost(enquiring)->message(), alert);
+    }
+
+    void refusalsWithoutWordsSaySo_data()
+    {
+        QTest::addColumn<bool>("asChange");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("alert");
+        // clang-format off
+        QTest::newRow("enquiry, no prompt")  << false << QByteArray(R"([{"flag":"0"}])") << "操作失败，请稍后再试";
+        QTest::newRow("change, blank")       << true  << QByteArray(R"([{"flag":"0","prompt":" "}])") << "操作失败，请稍后再试";
+        QTest::newRow("change, its words")   << true  << QByteArray(R"([{"flag":"0","prompt":"已预约"}])") << "已预约";
+        // clang-format on
+    }
+
+    void refusalsWithoutWordsSaySo()
+    {
+        QFETCH(bool, asChange);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, alert);
+        RawHttpServer server;
+        AppConfig::setGatewayBaseUrl(server.baseUrl());
+        server.answerWith({200, body, {}});
+        auto *screen = new EnquiringScreen;
+        m_window->setRootViewController(screen);
+        asChange ? screen->change() : screen->act();
+        QTRY_VERIFY(AlertController::frontMost(screen));
+        QCOMPARE(AlertController::frontMost(screen)->message(), alert);
     }
 
     void thousandRowsCreateOnlyTheVisibleCells()
