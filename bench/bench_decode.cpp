@@ -220,8 +220,9 @@ bool sameEnvelope(const QByteArray &body)
 {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
-    const bool present =
-        error.error == QJsonParseError::NoError && doc.isArray() && !doc.array().isEmpty();
+    // An answer whose first element is not an object has no envelope.
+    const bool present = error.error == QJsonParseError::NoError && doc.isArray() &&
+                         !doc.array().isEmpty() && doc.array().first().isObject();
     const ResponseEnvelope before =
         present ? ResponseEnvelope(doc.array().first().toObject()) : ResponseEnvelope();
     const ResponseEnvelope now = ResponseEnvelope::fromBody(body);

@@ -69,6 +69,11 @@ bool toJsonValue(ondemand::value &value, QJsonValue *out)
         return true;
     }
     case ondemand::json_type::number: {
+        // get_double() checks the number's grammar ("06398" is none); the token alone
+        // would be taken at its word.
+        double d = 0;
+        if (value.get_double().get(d))
+            return false;
         std::string_view token = value.raw_json_token();
         while (!token.empty() && (token.back() == ' ' || token.back() == '\n' ||
                                   token.back() == '\r' || token.back() == '\t'))
@@ -82,9 +87,6 @@ bool toJsonValue(ondemand::value &value, QJsonValue *out)
                 return true;
             }
         }
-        double d = 0;
-        if (value.get_double().get(d))
-            return false;
         *out = QJsonValue(d);
         return true;
     }
