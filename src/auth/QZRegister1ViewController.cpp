@@ -12,7 +12,8 @@
 #include "SmsCodeButton.h"
 
 QZRegister1ViewController::QZRegister1ViewController(QWidget *parent)
-    : RootViewController(parent), m_ui(new Ui::QZRegister1ViewController), m_check(this)
+    : RootViewController(parent), m_ui(new Ui::QZRegister1ViewController), m_check(this),
+      m_codeRequest(this)
 {
     m_ui->setupUi(this);
     AuthFormStyle::apply(this);
@@ -37,6 +38,7 @@ void QZRegister1ViewController::initUI()
             &QZRegister1ViewController::sendCode);
     connect(m_ui->nextButton, &QPushButton::clicked, this, &QZRegister1ViewController::next);
     m_check.setButton(m_ui->nextButton);
+    m_codeRequest.setButton(m_ui->sendCodeButton);
 }
 
 void QZRegister1ViewController::sendCode()
@@ -46,13 +48,17 @@ void QZRegister1ViewController::sendCode()
         createUIAlertControllerWithNSString(*problem);
         return;
     }
-    sendAction(FunctionCode::SendSmsCode,
-               Registration::smsCodeParams(mobile, Registration::SmsPurpose::Registration),
-               [this](const ResponseEnvelope &) {
-                   m_codeButton->startCountdown();
-                   showToast(QStringLiteral("短信已发送"), 1.5);
-                   ++m_codesRequested;
-               });
+    m_codeRequest.sendAction(
+        FunctionCode::SendSmsCode,
+        Registration::smsCodeParams(mobile, Registration::SmsPurpose::Registration),
+        [](const ServerChange::Reply &reply, const ResponseEnvelope &) {
+            auto *self = reply.screen<QZRegister1ViewController>();
+            if (!self)
+                return;
+            self->m_codeButton->startCountdown();
+            self->showToast(QStringLiteral("短信已发送"), 1.5);
+            ++self->m_codesRequested;
+        });
 }
 
 void QZRegister1ViewController::next()

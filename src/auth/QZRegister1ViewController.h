@@ -38,4 +38,6 @@ private:
     // Not a change, but sent once with a waiting button all the same: each answer opens
     // the second step.
     ServerChange m_check;
+    // Likewise a code request: two taps before the answer would send two text messages.
+    ServerChange m_codeRequest;
 };

@@ -152,6 +152,18 @@ private slots:
         QCOMPARE(m_phone->nav()->viewControllers().size(), screens + 1);
     }
 
+    void tapsWhileACodeIsAwaitedSendOneCode()
+    {
+        QZRegister1ViewController *first = openFirst();
+        fill(first, {{"phoneTextField", kFreeMobile}});
+        m_phone->gateway().setFault("168006", GatewayFault::delay(300));
+        auto *button = first->findChild<QPushButton *>("sendCodeButton");
+        for (int tap = 0; tap < 3; ++tap)
+            QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY(m_phone->toastTexts().contains("短信已发送"));
+        QCOMPARE(m_phone->sent("168006").size(), 1);
+    }
+
     void passportRegistrationEndsSignedInUnderTheGestureSetUp()
     {
         QZRegister1ViewController *first = firstWithCodeSent("赵新客", "护照", "G87654321");
