@@ -97,9 +97,14 @@ bool toJsonValue(ondemand::value &value, QJsonValue *out)
         *out = QJsonValue(b);
         return true;
     }
-    case ondemand::json_type::null:
+    case ondemand::json_type::null: {
+        // The type comes from the first letter only: "null0" is no null.
+        bool isNull = false;
+        if (value.is_null().get(isNull) || !isNull)
+            return false;
         *out = QJsonValue(QJsonValue::Null);
         return true;
+    }
     case ondemand::json_type::object:
     case ondemand::json_type::array: {
         std::string_view raw;
@@ -327,7 +332,7 @@ bool visit(ondemand::value value, int depth, RecordDecoder::Head *head)
         return !value.get_bool().get(b);
     }
     case ondemand::json_type::null: {
-        // "nul" or "nullx" is an error, not a false: read it through get().
+        // The type comes from the first letter only: "nul" or "null0" is no null.
         bool isNull = false;
         return !value.is_null().get(isNull) && isNull;
     }
