@@ -52,6 +52,20 @@ void writeString(void *gadget, const QMetaProperty &property, QString text)
                              property.relativePropertyIndex(), argv);
 }
 
+// A number as QJsonDocument takes it: JSON's grammar (get_double() checks it: "06398" is
+// none), and not a nonzero mantissa that only reads as 0 ("1e-398"), which QJsonDocument
+// refuses as out of range.
+bool readNumber(ondemand::value &value, double *out)
+{
+    if (value.get_double().get(*out))
+        return false;
+    if (*out != 0)
+        return true;
+    const std::string_view token = value.raw_json_token();
+    const std::string_view mantissa = token.substr(0, token.find_first_of("eE"));
+    return mantissa.find_first_of("123456789") == std::string_view::npos;
+}
+
 // The value as QJsonDocument would have read it, for the rare field that is not a string
 // or a value that is not a string: numbers go through the same reading (an integer that
 // fits in 64 bits exactly, any other number as a double), so they print alike.
@@ -69,10 +83,9 @@ bool toJsonValue(ondemand::value &value, QJsonValue *out)
         return true;
     }
     case ondemand::json_type::number: {
-        // get_double() checks the number's grammar ("06398" is none); the token alone
-        // would be taken at its word.
+        // Checked first: the token alone would be taken at its word.
         double d = 0;
-        if (value.get_double().get(d))
+        if (!readNumber(value, &d))
             return false;
         std::string_view token = value.raw_json_token();
         while (!token.empty() && (token.back() == ' ' || token.back() == '\n' ||
@@ -325,7 +338,7 @@ bool visit(ondemand::value value, int depth, RecordDecoder::Head *head)
     }
     case ondemand::json_type::number: {
         double d = 0;
-        return !value.get_double().get(d);
+        return readNumber(value, &d);
     }
     case ondemand::json_type::boolean: {
         bool b = false;
