@@ -38,20 +38,6 @@ const QList<Field> &fieldsOf(const QMetaObject &meta)
     return *cache.insert(&meta, fields);
 }
 
-void writeString(void *gadget, const QMetaProperty &property, QString text)
-{
-    const QMetaObject *owner = property.enclosingMetaObject();
-    if (!owner->d.static_metacall) {
-        property.writeOnGadget(gadget, text);
-        return;
-    }
-    int status = -1;
-    int flags = 0;
-    void *argv[] = {&text, nullptr, &status, &flags};
-    owner->d.static_metacall(reinterpret_cast<QObject *>(gadget), QMetaObject::WriteProperty,
-                             property.relativePropertyIndex(), argv);
-}
-
 // A number as QJsonDocument takes it: JSON's grammar (get_double() checks it: "06398" is
 // none), and not a nonzero mantissa that only reads as 0 ("1e-398"), which QJsonDocument
 // refuses as out of range.
@@ -203,7 +189,7 @@ bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
                     bytes.assign(text);
                     string = QString::fromUtf8(text.data(), qsizetype(text.size()));
                 }
-                writeString(gadget, target.property, string);
+                RecordMapper::writeString(gadget, target.property, string);
                 continue;
             }
         }
@@ -211,7 +197,7 @@ bool fillRecord(ondemand::object record, void *gadget, const QMetaObject &meta,
         if (!toJsonValue(value, &json))
             return false;
         if (target.isString)
-            writeString(gadget, target.property, RecordMapper::textOf(json));
+            RecordMapper::writeString(gadget, target.property, RecordMapper::textOf(json));
         else
             RecordMapper::fill(gadget, meta, QJsonObject{{QString::fromLatin1(target.name), json}});
     }

@@ -40,22 +40,6 @@ const QList<Field> &fieldsOf(const QMetaObject &meta)
     return *cache.insert(&meta, fields);
 }
 
-// What QMetaProperty::writeOnGadget() ends in, minus the QVariant wrapping and checks on
-// the way, which took over a tenth of the decode time of a thousand product records.
-void writeString(void *gadget, const QMetaProperty &property, QString text)
-{
-    const QMetaObject *owner = property.enclosingMetaObject();
-    if (!owner->d.static_metacall) {
-        property.writeOnGadget(gadget, text);
-        return;
-    }
-    int status = -1;
-    int flags = 0;
-    void *argv[] = {&text, nullptr, &status, &flags};
-    owner->d.static_metacall(reinterpret_cast<QObject *>(gadget), QMetaObject::WriteProperty,
-                             property.relativePropertyIndex(), argv);
-}
-
 QVariant variantFor(const Field &field, const QJsonValue &value)
 {
     if (field.isString)
