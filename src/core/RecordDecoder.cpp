@@ -38,18 +38,61 @@ const QList<Field> &fieldsOf(const QMetaObject &meta)
     return *cache.insert(&meta, fields);
 }
 
-// A number as QJsonDocument takes it: JSON's grammar (get_double() checks it: "06398" is
-// none), and not a nonzero mantissa that only reads as 0 ("1e-398"), which QJsonDocument
-// refuses as out of range.
-bool readNumber(ondemand::value &value, double *out)
+// Whether a number that read as 0 is a zero: QJsonDocument refuses a nonzero mantissa that
+// only reads as 0 ("1e-398") as out of range. Rare, so kept out of the hot path.
+[[gnu::noinline, gnu::cold]] bool isTrueZero(ondemand::value &value)
 {
-    if (value.get_double().get(*out))
-        return false;
-    if (*out != 0)
-        return true;
     const std::string_view token = value.raw_json_token();
     const std::string_view mantissa = token.substr(0, token.find_first_of("eE"));
     return mantissa.find_first_of("123456789") == std::string_view::npos;
+}
+
+// A value's own text, without the white space the token keeps after it.
+std::string_view trimmedToken(ondemand::value &value)
+{
+    std::string_view token = value.raw_json_token();
+    while (!token.empty() && (token.back() == ' ' || token.back() == '\n' || token.back() == '\r' ||
+                              token.back() == '\t'))
+        token.remove_suffix(1);
+    return token;
+}
+
+// JSON's number grammar: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
+bool isJsonNumber(std::string_view t)
+{
+    size_t i = 0;
+    const auto digits = [&t, &i]() {
+        const size_t from = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < t.size() && t[i] == '-')
+        ++i;
+    if (i < t.size() && t[i] == '0')
+        ++i;
+    else if (digits() == 0)
+        return false;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        if (digits() == 0)
+            return false;
+    }
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == t.size();
+}
+
+// A number as QJsonDocument takes it: JSON's grammar (get_double() checks it: "06398" is
+// none), and no underflow to 0.
+inline bool readNumber(ondemand::value &value, double *out)
+{
+    return !value.get_double().get(*out) && (*out != 0 || isTrueZero(value));
 }
 
 // The value as QJsonDocument would have read it, for the rare field that is not a string
@@ -323,6 +366,14 @@ bool visit(ondemand::value value, int depth, RecordDecoder::Head *head)
         return !value.get_string().get(text);
     }
     case ondemand::json_type::number: {
+        // Only checked here, not kept: reading the double costs more than the whole check
+        // of a short plain number, and only matters when the number can overflow or
+        // underflow, which takes an exponent or a long text.
+        const std::string_view token = trimmedToken(value);
+        if (!isJsonNumber(token))
+            return false;
+        if (token.size() <= 32 && token.find_first_of("eE") == std::string_view::npos)
+            return true;
         double d = 0;
         return readNumber(value, &d);
     }
