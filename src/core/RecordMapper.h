@@ -53,7 +53,7 @@ template <class T> QJsonArray toJsonArray(const QList<T> &values)
 // Writes a text into a record's string property: what QMetaProperty::writeOnGadget() ends
 // in, minus the QVariant wrapping and checks on the way, which took over a tenth of the
 // decode time of a thousand product records. Inline, as it runs once per value.
-inline void writeString(void *gadget, const QMetaProperty &property, QString text)
+inline void writeString(void *gadget, const QMetaProperty &property, const QString &text)
 {
     const QMetaObject *owner = property.enclosingMetaObject();
     if (!owner->d.static_metacall) {
@@ -62,7 +62,7 @@ inline void writeString(void *gadget, const QMetaProperty &property, QString tex
     }
     int status = -1;
     int flags = 0;
-    void *argv[] = {&text, nullptr, &status, &flags};
+    void *argv[] = {const_cast<QString *>(&text), nullptr, &status, &flags}; // only read
     owner->d.static_metacall(reinterpret_cast<QObject *>(gadget), QMetaObject::WriteProperty,
                              property.relativePropertyIndex(), argv);
 }

@@ -234,6 +234,9 @@ private slots:
         QTest::newRow("truncated") << QByteArray(R"([{"flag":"1")") << false << 0 << "" << 0;
         QTest::newRow("text after the array") << QByteArray(R"([{"flag":"1"}] x)") << false << 0 << "" << 0;
         QTest::newRow("JSON text") << QByteArray("\"[{\\\"flag\\\":\\\"1\\\"}]\"") << false << 0 << "" << 0;
+        QTest::newRow("number too small for a double") << QByteArray(R"([{"flag":"1","n":1e-400}])") << false << 0 << "" << 0;
+        QTest::newRow("zero written as a fraction") << QByteArray(R"([{"flag":1.0,"n":0.0,"prompt":-0}])") << true << 1 << "" << 0;
+        QTest::newRow("nested deeper than taken whole") << QByteArray("[{\"flag\":\"1\",\"n\":" + QByteArray(1010, '[') + QByteArray(1010, ']') + "}]") << true << 1 << "" << 0;
         // clang-format on
     }
 
@@ -298,6 +301,56 @@ private slots:
             QVERIFY(envelope.records().isEmpty());
             QVERIFY(!ResponseEnvelope::decode(body));
         }
+    }
+
+    // Records read straight from the body must read as those of the parsed document:
+    // each row takes a way through the decoder other than plain text.
+    void decodedAsDocument_data()
+    {
+        QTest::addColumn<QByteArray>("records");
+
+        // clang-format off
+        QTest::newRow("numbers kept as written") << QByteArray(R"([{"khbh":7.25,"w_cpmc":-12,"rela_path":0.5,"amount":3,"count":4}])");
+        QTest::newRow("numbers written otherwise") << QByteArray(R"([{"khbh":7.20,"w_cpmc":1e3,"rela_path":0.05},{"khbh":1.5E2,"w_cpmc":1e-7}])");
+        QTest::newRow("long numbers") << QByteArray(R"([{"khbh":123456789012345678,"w_cpmc":1234567890123456789,"rela_path":0.1234567890123456},{"khbh":1234567.125,"w_cpmc":12345678901234567890123}])");
+        QTest::newRow("escapes, then the same text plain") << QByteArray(R"([{"khbh":"ab","w_cpmc":""q"\n"},{"khbh":"ab","w_cpmc":""q"\n"},{"khbh":"ab"}])");
+        // Left to QJsonDocument, which refuses a number too small for a double.
+        QTest::newRow("a floating zero") << QByteArray(R"([{"khbh":0.0,"w_cpmc":0e5,"rela_path":-0.0,"amount":0.0}])");
+        QTest::newRow("minus zero") << QByteArray(R"([{"khbh":-0,"count":-0}])");
+        QTest::newRow("other values") << QByteArray(R"([{"khbh":true,"w_cpmc":null,"rela_path":{"a":[1]},"count":"12"},"no record"])");
+        // clang-format on
+    }
+
+    void decodedAsDocument()
+    {
+        QFETCH(QByteArray, records);
+        const QByteArray body = R"([{"flag":"1","data":{"record1":)" + records + "}}]";
+        const QList<MixedRecord> decoded = ResponseEnvelope::fromBody(body).recordsAs<MixedRecord>();
+        const QList<MixedRecord> parsed = RecordMapper::mapAll<MixedRecord>(
+            ResponseEnvelope(QJsonDocument::fromJson(body).array().first().toObject()).records());
+        QCOMPARE(decoded.size(), parsed.size());
+        for (qsizetype i = 0; i < decoded.size(); ++i)
+            QCOMPARE(fieldsOf(decoded.at(i)), fieldsOf(parsed.at(i)));
+    }
+
+    void longAnswerReadWhole()
+    {
+        // Longer than the answers that share one parser: it gets one of its own.
+        QByteArray records = "[";
+        for (int i = 0; i < 5000; ++i)
+            records += QStringLiteral("{\"khbh\":\"K%1\",\"w_cpmc\":\"澄岚稳健收益集合资金信托计划\"},")
+                           .arg(i)
+                           .toUtf8();
+        records.back() = ']';
+        const QByteArray body = R"([{"flag":"1","prompt":"长","data":{"record1":)" + records + "}}]";
+        QVERIFY(body.size() > 300 * 1024);
+        const ResponseEnvelope envelope = ResponseEnvelope::fromBody(body);
+        QCOMPARE(envelope.prompt(), QString("长"));
+        const QList<QZLoginModel> customers = envelope.recordsAs<QZLoginModel>();
+        QCOMPARE(customers.size(), 5000);
+        QCOMPARE(customers.last().khbh, QString("K4999"));
+        // And a short one after it still reads.
+        QCOMPARE(ResponseEnvelope::fromBody(R"([{"flag":"1","prompt":"短"}])").prompt(), QString("短"));
     }
 
     void textOf_data()
