@@ -11,7 +11,8 @@
 
 namespace {
 const char *kUrlProperty = "chenglanImageUrl";
-constexpr qsizetype kMemoryBudgetBytes = 48 * 1024 * 1024;
+// Pictures are kept at the size they are shown, so this holds a few screens' worth.
+constexpr qsizetype kMemoryBudgetBytes = 8 * 1024 * 1024;
 // A picture of kMaxPictureSide squared in 32 bits, with room for a decoder's own buffers.
 constexpr int kDecodeLimitMegabytes = 64;
 } // namespace
@@ -44,8 +45,8 @@ void ImageLoader::clearMemoryCache()
 
 QImage ImageLoader::cachedImage(const QUrl &url) const
 {
-    const QImage *image = m_memory.object(url.toString());
-    return image ? *image : QImage();
+    const Picture *picture = m_memory.object(url.toString());
+    return picture && !picture->shrunk ? picture->image : QImage();
 }
 
 void ImageLoader::loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder)
@@ -53,29 +54,54 @@ void ImageLoader::loadInto(QLabel *view, const QUrl &url, const QPixmap &placeho
     view->setProperty(kUrlProperty, url);
     view->setPixmap(placeholder); // a reused view drops its old picture at once
     QPointer<QLabel> guard(view);
-    load(url, view, [guard, url](const QImage &image) {
+    const auto show = [guard, url](const QImage &image) {
         if (!guard || guard->property(kUrlProperty).toUrl() != url || image.isNull())
             return;
-        guard->setPixmap(QPixmap::fromImage(image).scaled(
-            guard->size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
-    });
+        const qreal density = guard->devicePixelRatioF();
+        QPixmap pixmap = QPixmap::fromImage(image).scaled(
+            guard->size() * density, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(density);
+        guard->setPixmap(pixmap);
+    };
+    request(url, view, view, show);
 }
 
 void ImageLoader::load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done)
 {
+    request(url, nullptr, receiver, std::move(done));
+}
+
+QSize ImageLoader::coverOf(const QWidget *view)
+{
+    return view->size() * view->devicePixelRatioF();
+}
+
+// An invalid cover asks for the picture at its own size.
+bool ImageLoader::covers(const Picture &picture, const QSize &cover)
+{
+    if (!picture.shrunk)
+        return true;
+    const QSize size = picture.image.size();
+    return cover.isValid() && size.width() >= cover.width() && size.height() >= cover.height();
+}
+
+void ImageLoader::request(const QUrl &url, QWidget *view, QObject *receiver,
+                          std::function<void(const QImage &)> done)
+{
     const QString key = url.toString();
-    if (const QImage *image = m_memory.object(key)) {
+    const Picture *picture = m_memory.object(key);
+    if (picture && covers(*picture, view ? coverOf(view) : QSize())) {
         ++m_memoryHits;
-        done(*image);
+        done(picture->image);
         return;
     }
     const bool alreadyLoading = m_waiting.contains(key);
-    m_waiting[key].append({receiver, std::move(done)});
+    m_waiting[key].append({receiver, std::move(done), view, view == nullptr});
     if (!alreadyLoading)
         fetch(url);
 }
 
-QImage ImageLoader::decode(const QByteArray &bytes)
+QImage ImageLoader::decode(const QByteArray &bytes, const QSize &cover, bool *shrunk)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -83,9 +109,21 @@ QImage ImageLoader::decode(const QByteArray &bytes)
     QImageReader reader(&buffer);
     reader.setAllocationLimit(kDecodeLimitMegabytes);
     const QSize size = reader.size();
-    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-        reader.setScaledSize(size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio)
-                                 .expandedTo(QSize(1, 1)));
+    // Its own size, within the bound on either side...
+    QSize wanted = size;
+    if (wanted.width() > kMaxPictureSide || wanted.height() > kMaxPictureSide)
+        wanted = wanted.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio);
+    const QSize own = wanted;
+    // ...or smaller, when that still covers what it is shown in.
+    if (cover.isValid() && !cover.isEmpty() && wanted.isValid()) {
+        const QSize covering = wanted.scaled(cover, Qt::KeepAspectRatioByExpanding);
+        if (covering.width() < wanted.width())
+            wanted = covering;
+    }
+    if (shrunk)
+        *shrunk = wanted != own;
+    if (wanted != size)
+        reader.setScaledSize(wanted.expandedTo(QSize(1, 1)));
     return reader.read();
 }
 
@@ -94,7 +132,7 @@ void ImageLoader::fetch(const QUrl &url)
     const bool network =
         url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
     if (!url.isValid() || !network || url.host().isEmpty()) {
-        finish(url, QImage());
+        finish(url, QByteArray());
         return;
     }
     ++m_downloads;
@@ -111,21 +149,34 @@ void ImageLoader::fetch(const QUrl &url)
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply, url]() {
         reply->deleteLater();
-        QImage image;
-        if (reply->error() == QNetworkReply::NoError && reply->bytesAvailable() <= kMaxPictureBytes)
-            image = decode(reply->readAll());
-        finish(url, image);
+        const bool ok =
+            reply->error() == QNetworkReply::NoError && reply->bytesAvailable() <= kMaxPictureBytes;
+        finish(url, ok ? reply->readAll() : QByteArray());
     });
 }
 
-void ImageLoader::finish(const QUrl &url, const QImage &image)
+void ImageLoader::finish(const QUrl &url, const QByteArray &bytes)
 {
     const QString key = url.toString();
-    if (!image.isNull())
-        m_memory.insert(key, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes()));
     const QList<Waiter> waiters = m_waiting.take(key);
+    // One decoding serves every waiter: at the picture's own size if one asked for it,
+    // else covering the largest view as the views are now (one may have been laid out
+    // since it asked).
+    bool ownSize = false;
+    QSize cover(0, 0);
+    for (const Waiter &w : waiters) {
+        if (w.ownSize)
+            ownSize = true;
+        else if (w.view)
+            cover = cover.expandedTo(coverOf(w.view));
+    }
+    Picture picture;
+    if (!bytes.isEmpty())
+        picture.image = decode(bytes, ownSize ? QSize() : cover, &picture.shrunk);
+    if (!picture.image.isNull())
+        m_memory.insert(key, new Picture(picture), qMax<qsizetype>(1, picture.image.sizeInBytes()));
     for (const Waiter &w : waiters) {
         if (w.receiver)
-            w.done(image);
+            w.done(picture.image);
     }
 }

@@ -10,6 +10,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QHash>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPdfDocument>
@@ -39,6 +40,7 @@ public:
     {
         m_html = html;
         m_base = base;
+        m_pictures.clear();
         document()->setBaseUrl(base);
         setHtml(html);
     }
@@ -58,12 +60,19 @@ public:
             if (url.scheme() == QLatin1String("data"))
                 return drawable(inlinePicture(url));
             if (mayFetch(url)) {
+                // Kept by the page, not left to the shared cache, which may let it go
+                // before the page is drawn again.
+                const auto arrived = m_pictures.constFind(url);
+                if (arrived != m_pictures.cend())
+                    return *arrived;
                 const QImage cached = ImageLoader::shared()->cachedImage(url);
                 if (!cached.isNull())
                     return fitted(cached);
-                ImageLoader::shared()->load(url, this, [this](const QImage &image) {
-                    if (!image.isNull())
-                        m_rerender.start();
+                ImageLoader::shared()->load(url, this, [this, url](const QImage &image) {
+                    if (image.isNull())
+                        return;
+                    m_pictures.insert(url, fitted(image));
+                    m_rerender.start();
                 });
             }
         }
@@ -126,6 +135,7 @@ private:
     QString m_html;
     QUrl m_base;
     QTimer m_rerender;
+    QHash<QUrl, QImage> m_pictures; // those of this page that have arrived
 };
 
 WebView::WebView(QWidget *parent)

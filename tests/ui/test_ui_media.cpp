@@ -92,6 +92,34 @@ private slots:
         QVERIFY(view.pixmap().isNull());
     }
 
+    // A picture in a view is kept at the size that covers the view, as the view is when
+    // the picture arrives; asked for at its own size, it is decoded again.
+    void pictureInAViewIsKeptAtTheViewsSize()
+    {
+        ImageLoader *loader = ImageLoader::shared();
+        loader->clearMemoryCache();
+        const QUrl url(m_media.baseUrl().toString() + "/in-a-view.png");
+        QLabel view;
+        view.resize(40, 20);
+        loader->loadInto(&view, url);
+        view.resize(50, 30); // laid out after asking
+        QTRY_VERIFY(!view.pixmap().isNull());
+        QCOMPARE(view.pixmap().size(), QSize(50, 50)); // a square covering 50 x 30
+        QVERIFY(loader->cachedImage(url).isNull()); // not kept at its own size
+
+        QLabel smaller;
+        smaller.resize(30, 30);
+        const int hits = loader->memoryHits();
+        loader->loadInto(&smaller, url);
+        QCOMPARE(loader->memoryHits(), hits + 1);
+        QCOMPARE(smaller.pixmap().size(), QSize(30, 30));
+
+        QImage own;
+        loader->load(url, this, [&own](const QImage &image) { own = image; });
+        QTRY_COMPARE(own.size(), QSize(kPicture, kPicture));
+        QCOMPARE(loader->cachedImage(url).size(), QSize(kPicture, kPicture));
+    }
+
     void missingPictureGivesANullImage()
     {
         bool answered = false;
