@@ -43,10 +43,10 @@ void ImageLoader::clearMemoryCache()
     m_memory.clear();
 }
 
-QImage ImageLoader::cachedImage(const QUrl &url) const
+QImage ImageLoader::cachedImage(const QUrl &url, const QSize &cover) const
 {
     const Picture *picture = m_memory.object(url.toString());
-    return picture && !picture->shrunk ? picture->image : QImage();
+    return picture && covers(*picture, cover) ? picture->image : QImage();
 }
 
 void ImageLoader::loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder)
@@ -63,12 +63,13 @@ void ImageLoader::loadInto(QLabel *view, const QUrl &url, const QPixmap &placeho
         pixmap.setDevicePixelRatio(density);
         guard->setPixmap(pixmap);
     };
-    request(url, view, view, show);
+    request(url, {view, show, view, QSize()});
 }
 
-void ImageLoader::load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done)
+void ImageLoader::load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done,
+                       const QSize &cover)
 {
-    request(url, nullptr, receiver, std::move(done));
+    request(url, {receiver, std::move(done), nullptr, cover});
 }
 
 QSize ImageLoader::coverOf(const QWidget *view)
@@ -85,18 +86,17 @@ bool ImageLoader::covers(const Picture &picture, const QSize &cover)
     return cover.isValid() && size.width() >= cover.width() && size.height() >= cover.height();
 }
 
-void ImageLoader::request(const QUrl &url, QWidget *view, QObject *receiver,
-                          std::function<void(const QImage &)> done)
+void ImageLoader::request(const QUrl &url, Waiter waiter)
 {
     const QString key = url.toString();
     const Picture *picture = m_memory.object(key);
-    if (picture && covers(*picture, view ? coverOf(view) : QSize())) {
+    if (picture && covers(*picture, waiter.view ? coverOf(waiter.view) : waiter.cover)) {
         ++m_memoryHits;
-        done(picture->image);
+        waiter.done(picture->image);
         return;
     }
     const bool alreadyLoading = m_waiting.contains(key);
-    m_waiting[key].append({receiver, std::move(done), view, view == nullptr});
+    m_waiting[key].append(std::move(waiter));
     if (!alreadyLoading)
         fetch(url);
 }
@@ -165,10 +165,12 @@ void ImageLoader::finish(const QUrl &url, const QByteArray &bytes)
     bool ownSize = false;
     QSize cover(0, 0);
     for (const Waiter &w : waiters) {
-        if (w.ownSize)
-            ownSize = true;
-        else if (w.view)
+        if (w.view)
             cover = cover.expandedTo(coverOf(w.view));
+        else if (w.cover.isValid())
+            cover = cover.expandedTo(w.cover);
+        else if (w.receiver)
+            ownSize = true;
     }
     Picture picture;
     if (!bytes.isEmpty())

@@ -34,9 +34,12 @@ public:
     // cell) is left alone when the old image arrives.
     void loadInto(QLabel *view, const QUrl &url, const QPixmap &placeholder = QPixmap());
 
-    // The image at its own size, or a null image when it cannot be loaded (or is not
-    // http(s)); done runs on the main thread, and not at all if receiver is gone by then.
-    void load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done);
+    // The image, or a null image when it cannot be loaded (or is not http(s)); done runs on
+    // the main thread, and not at all if receiver is gone by then. At its own size, or the
+    // smallest that still covers `cover` (in pixels; a width and a height of 1 for a
+    // picture shown at that width).
+    void load(const QUrl &url, QObject *receiver, std::function<void(const QImage &)> done,
+              const QSize &cover = QSize());
 
     // The picture in these bytes, shrunk to kMaxPictureSide and, given a size to cover, to
     // the smallest size that still covers it; null when it is not one or would take too
@@ -44,8 +47,8 @@ public:
     static QImage decode(const QByteArray &bytes, const QSize &cover = QSize(),
                          bool *shrunk = nullptr);
 
-    // Memory-cache look-up only: the picture at its own size, if it is kept so.
-    QImage cachedImage(const QUrl &url) const;
+    // Memory-cache look-up only, as load() would answer it.
+    QImage cachedImage(const QUrl &url, const QSize &cover = QSize()) const;
 
     int memoryHits() const { return m_memoryHits; }
     int downloads() const { return m_downloads; }
@@ -54,20 +57,18 @@ public:
 
 private:
     ImageLoader();
-    // With a view, the image covers it (in pixels, as it is when the image arrives);
-    // without, it comes at its own size.
-    void request(const QUrl &url, QWidget *view, QObject *receiver,
-                 std::function<void(const QImage &)> done);
-    void fetch(const QUrl &url);
-    void finish(const QUrl &url, const QByteArray &bytes);
-
     struct Waiter
     {
         QPointer<QObject> receiver;
         std::function<void(const QImage &)> done;
+        // What the image must cover: the view, in pixels, as it is when the image arrives,
+        // or else `cover`; neither, and it comes at its own size.
         QPointer<QWidget> view;
-        bool ownSize;
+        QSize cover;
     };
+    void request(const QUrl &url, Waiter waiter);
+    void fetch(const QUrl &url);
+    void finish(const QUrl &url, const QByteArray &bytes);
 
     struct Picture
     {

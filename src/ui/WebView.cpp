@@ -65,15 +65,22 @@ public:
                 const auto arrived = m_pictures.constFind(url);
                 if (arrived != m_pictures.cend())
                     return *arrived;
-                const QImage cached = ImageLoader::shared()->cachedImage(url);
+                // Never narrower than the window: the page may not be laid out yet.
+                const QSize cover(std::min(WebView::kMaxImageWidth,
+                                           std::max(widthLimit(), window()->width())),
+                                  1);
+                const QImage cached = ImageLoader::shared()->cachedImage(url, cover);
                 if (!cached.isNull())
                     return fitted(cached);
-                ImageLoader::shared()->load(url, this, [this, url](const QImage &image) {
-                    if (image.isNull())
-                        return;
-                    m_pictures.insert(url, fitted(image));
-                    m_rerender.start();
-                });
+                ImageLoader::shared()->load(
+                    url, this,
+                    [this, url](const QImage &image) {
+                        if (image.isNull())
+                            return;
+                        m_pictures.insert(url, fitted(image));
+                        m_rerender.start();
+                    },
+                    cover);
             }
         }
         if (type == QTextDocument::ImageResource)
@@ -123,9 +130,14 @@ public:
         return clear;
     }
 
+    int widthLimit() const
+    {
+        return std::min(WebView::kMaxImageWidth, std::max(1, viewport()->width() - 16));
+    }
+
     QImage fitted(const QImage &image) const
     {
-        const int limit = std::min(WebView::kMaxImageWidth, std::max(1, viewport()->width() - 16));
+        const int limit = widthLimit();
         if (image.width() <= limit)
             return image;
         return image.scaledToWidth(limit, Qt::SmoothTransformation);
