@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QRegularExpression>
 
 namespace UiImage {
@@ -15,22 +16,30 @@ int wantedScale()
     return ratio > 2.0 ? 3 : ratio > 1.0 ? 2 : 1;
 }
 
+// Pictures larger than this (a full-screen splash) are shown once: not kept after.
+constexpr qint64 kKeptBytes = 256 * 1024;
+
+// Read as an image, not with QPixmap::load(), which would keep a copy in QPixmapCache.
+QPixmap read(const QString &file, int scale)
+{
+    QImage image;
+    if (!QFile::exists(file) || !image.load(file))
+        return QPixmap();
+    image.setDevicePixelRatio(scale);
+    return QPixmap::fromImage(std::move(image));
+}
+
 // A picture at the sharpest rendering shipped up to the wanted one, sized in points.
 QPixmap load(const QString &file, int scale)
 {
     const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
     for (int s = scale; s > 1; --s) {
-        const QString sharper = file.left(dot) + QStringLiteral("@%1x").arg(s) + file.mid(dot);
-        QPixmap pm;
-        if (QFile::exists(sharper) && pm.load(sharper)) {
-            pm.setDevicePixelRatio(s);
-            return pm;
-        }
+        const QPixmap sharper =
+            read(file.left(dot) + QStringLiteral("@%1x").arg(s) + file.mid(dot), s);
+        if (!sharper.isNull())
+            return sharper;
     }
-    QPixmap pm;
-    if (QFile::exists(file))
-        pm.load(file);
-    return pm;
+    return read(file, 1);
 }
 
 } // namespace
@@ -49,7 +58,8 @@ QPixmap pixmap(const QString &name)
         if (!pm.isNull())
             break;
     }
-    cache.insert(name, pm);
+    if (qint64(pm.width()) * pm.height() * pm.depth() / 8 <= kKeptBytes)
+        cache.insert(name, pm);
     return pm;
 }
 
