@@ -326,7 +326,7 @@ padded_string_view paddedInput(const QByteArray &body, padded_string &copy)
 // (over ten bytes for each byte of answer). Answers up to kKeptSize share one parser; a
 // rarer, longer one gets a parser of its own, freed once it is read, so that one long list
 // does not hold megabytes for the rest of the run.
-constexpr size_t kKeptSize = 256 * 1024;
+constexpr size_t kKeptSize = 64 * 1024;
 
 template <class Parser> Parser &parserFor(size_t size, std::optional<Parser> &own)
 {
