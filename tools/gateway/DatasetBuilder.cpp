@@ -119,7 +119,7 @@ std::optional<QHash<QString, DemoStore::Table>> DatasetBuilder::build(const QJso
             article.insert(QStringLiteral("content"), articleHtml(article));
 
     const QJsonArray series = dataset.value(QStringLiteral("net_value_series")).toArray();
-    DemoStore::Table values = netValues(series, tables.value(QStringLiteral("products")));
+    DemoStore::Table values = netValues(series);
     // The securities-trust list shows each product's latest net value.
     for (DemoStore::Record &product : tables[QStringLiteral("products")]) {
         const QString code = product.value(QStringLiteral("w_cpdm")).toString();
@@ -135,18 +135,13 @@ std::optional<QHash<QString, DemoStore::Table>> DatasetBuilder::build(const QJso
     return tables;
 }
 
-DemoStore::Table DatasetBuilder::netValues(const QJsonArray &series,
-                                           const DemoStore::Table &products) const
+DemoStore::Table DatasetBuilder::netValues(const QJsonArray &series) const
 {
     DemoStore::Table values;
     int id = 1;
     for (const QJsonValue &entry : series) {
         const QJsonObject s = entry.toObject();
         const QString code = s.value(QStringLiteral("w_cpdm")).toString();
-        DemoStore::Record product;
-        for (const DemoStore::Record &p : products)
-            if (p.value(QStringLiteral("w_cpdm")).toString() == code)
-                product = p;
 
         QDate date = QDate::fromString(resolveDates(s.value(QStringLiteral("from")).toString()),
                                        kDateFormat);
@@ -179,12 +174,6 @@ DemoStore::Table DatasetBuilder::netValues(const QJsonArray &series,
             r.insert(QStringLiteral("w_cpdm"), code);
             r.insert(QStringLiteral("w_jzrq"), published);
             r.insert(QStringLiteral("w_jz"), QString::number(value, 'f', 4));
-            for (const char *field : {"w_cpmc", "w_xtgm", "w_xtqx", "w_yqnhsyl"})
-                r.insert(QLatin1String(field), product.value(QLatin1String(field)).toString());
-            r.insert(QStringLiteral("w_sfsx"), QStringLiteral("1"));
-            r.insert(QStringLiteral("update_user"), QStringLiteral("jzlr"));
-            r.insert(QStringLiteral("update_time"),
-                     day.toString(QStringLiteral("yyyy-MM-dd 18:00:00")));
             values.append(r);
             value *= qExp((drift - volatility * volatility / 2) * dt +
                           volatility * qSqrt(dt) * random.gaussian());
@@ -192,6 +181,20 @@ DemoStore::Table DatasetBuilder::netValues(const QJsonArray &series,
         }
     }
     return values;
+}
+
+DemoStore::Record DatasetBuilder::servedNetValue(DemoStore::Record value,
+                                                 const DemoStore::Record &product)
+{
+    for (const char *field : {"w_cpmc", "w_xtgm", "w_xtqx", "w_yqnhsyl"})
+        value.insert(QLatin1String(field), product.value(QLatin1String(field)).toString());
+    value.insert(QStringLiteral("w_sfsx"), QStringLiteral("1"));
+    value.insert(QStringLiteral("update_user"), QStringLiteral("jzlr"));
+    const QDate day =
+        QDate::fromString(value.value(QStringLiteral("w_jzrq")).toString(), kDateFormat);
+    value.insert(QStringLiteral("update_time"),
+                 day.toString(QStringLiteral("yyyy-MM-dd 18:00:00")));
+    return value;
 }
 
 QString DatasetBuilder::articleHtml(const DemoStore::Record &article)

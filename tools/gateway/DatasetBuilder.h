@@ -22,9 +22,16 @@ public:
     // "{today}", "{today-30}" and "{today+7:yyyy-MM-dd}" inside a text become dates.
     QString resolveDates(const QString &text) const;
 
+    // A net value as the server answers it: the stored one (code, date, value) with its
+    // product's name and terms and the publishing details, added when it is served rather
+    // than kept in each of the thousands of stored values.
+    static DemoStore::Record servedNetValue(DemoStore::Record value,
+                                            const DemoStore::Record &product);
+
 private:
     QJsonValue normalise(const QString &table, const QString &key, const QJsonValue &value) const;
-    DemoStore::Table netValues(const QJsonArray &series, const DemoStore::Table &products) const;
+    // Code, date and value only: see servedNetValue().
+    DemoStore::Table netValues(const QJsonArray &series) const;
     static QString articleHtml(const DemoStore::Record &article);
 
     QDate m_today;

@@ -69,8 +69,7 @@ void MediaLibrary::rebuild(const DemoStore &store)
 
 std::optional<MediaLibrary::File> MediaLibrary::file(const QString &relaPath)
 {
-    const auto cached = m_cache.constFind(relaPath);
-    if (cached != m_cache.cend())
+    if (const File *cached = m_cache.object(relaPath))
         return *cached;
     const auto title = m_titles.constFind(relaPath);
     if (title == m_titles.cend())
@@ -81,7 +80,7 @@ std::optional<MediaLibrary::File> MediaLibrary::file(const QString &relaPath)
         file = {renderDocument(*title), "application/pdf"};
     else
         file = {renderPicture(relaPath, *title), "image/png"};
-    m_cache.insert(relaPath, file);
+    m_cache.insert(relaPath, new File(file), qMax<qsizetype>(1, file.data.size()));
     return file;
 }
 

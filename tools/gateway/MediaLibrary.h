@@ -3,6 +3,7 @@
 #include "DemoStore.h"
 
 #include <QByteArray>
+#include <QCache>
 #include <QHash>
 #include <QString>
 #include <optional>
@@ -33,5 +34,7 @@ private:
     static QByteArray minimalPdf();
 
     QHash<QString, QString> m_titles;
-    QHash<QString, File> m_cache;
+    // The last files served: a client keeps what it fetched, so a second request for a
+    // file is rare, and painting it again costs a few milliseconds.
+    QCache<QString, File> m_cache{512 * 1024};
 };

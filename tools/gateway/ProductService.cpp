@@ -1,5 +1,6 @@
 #include "ProductService.h"
 
+#include "DatasetBuilder.h"
 #include "DemoRules.h"
 #include "RecordQuery.h"
 #include "Validation.h"
@@ -71,7 +72,12 @@ GatewayReply ProductService::netValues(const GatewayCall &call) const
                                    .defaultOrder(QStringLiteral("w_jzrq"), true)
                                    .numberRows(QStringLiteral("rn"))
                                    .run(m_store.table(QStringLiteral("net_values")), call);
-    return GatewayReply::ok(records, QStringLiteral("查询成功"));
+    const DemoStore::Record product =
+        m_store.find(kProducts, QStringLiteral("w_cpdm"), call.param(QStringLiteral("w_cpdm")));
+    QJsonArray served;
+    for (const QJsonValue &value : records)
+        served.append(DatasetBuilder::servedNetValue(value.toObject(), product));
+    return GatewayReply::ok(served, QStringLiteral("查询成功"));
 }
 
 GatewayReply ProductService::announcements(const GatewayCall &call) const
