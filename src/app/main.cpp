@@ -4,6 +4,7 @@
 #include "AutomationDriver.h"
 #include "ClientScreens.h"
 #include "EmbeddedGateway.h"
+#include "MemoryRelief.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -41,6 +42,7 @@ void useChineseFont(QApplication &app)
 
 int main(int argc, char *argv[])
 {
+    MemoryRelief::returnLargeBuffers();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chenglan"));
     QApplication::setOrganizationName(QStringLiteral("chenglan"));

@@ -1,6 +1,7 @@
 #include "BaseNavigationViewController.h"
 
 #include "Animations.h"
+#include "MemoryRelief.h"
 #include "NavigationBar.h"
 #include "NavigationItem.h"
 #include "NotificationCenter.h"
@@ -141,7 +142,7 @@ void BaseNavigationViewController::transition(ViewController *from, ViewControll
             toGuard->endAppearance(animated);
         for (const auto &c : releasedGuards) {
             if (c)
-                c->deleteLater();
+                MemoryRelief::release(c);
         }
     };
     if (!moving || !animated || !live) {

@@ -1,6 +1,7 @@
 #include "PhoneWindow.h"
 
 #include "ActivityIndicator.h"
+#include "MemoryRelief.h"
 #include "NetworkActivityIndicator.h"
 #include "PlainTextLabels.h"
 #include "UiColor.h"
@@ -79,7 +80,7 @@ void PhoneWindow::setRootViewController(ViewController *controller)
         old->beginDisappearance(false);
         old->endDisappearance(false);
         old->hide();
-        old->deleteLater();
+        MemoryRelief::release(old);
     }
     if (controller) {
         controller->beginAppearance(false);

@@ -2,6 +2,7 @@
 
 #include "Animations.h"
 #include "BaseNavigationViewController.h"
+#include "MemoryRelief.h"
 #include "NavigationItem.h"
 #include "PhoneWindow.h"
 
@@ -115,7 +116,7 @@ void ViewController::dismissViewControllerAnimated(bool animated, std::function<
                       [keep, presented, animated, completion]() {
                           presented->endDisappearance(animated);
                           presented->hide();
-                          presented->deleteLater();
+                          MemoryRelief::release(presented);
                           if (keep)
                               keep->endAppearance(animated);
                           if (completion)
