@@ -150,33 +150,41 @@ private:
     QHash<QUrl, QImage> m_pictures; // those of this page that have arrived
 };
 
-WebView::WebView(QWidget *parent)
-    : QStackedWidget(parent), m_browser(new WebTextBrowser(this)), m_pdfView(new QPdfView(this)),
-      m_pdf(new QPdfDocument(this))
+WebView::WebView(QWidget *parent) : QStackedWidget(parent), m_browser(new WebTextBrowser(this))
 {
     setObjectName(QStringLiteral("webView"));
     m_browser->setObjectName(QStringLiteral("webViewBrowser"));
     m_browser->setAccessibleName(QStringLiteral("正文"));
-    m_pdfView->setObjectName(QStringLiteral("webViewPdf"));
-    m_pdfView->setAccessibleName(QStringLiteral("文档"));
-    m_pdfView->setDocument(m_pdf);
-    m_pdfView->setPageMode(QPdfView::PageMode::MultiPage);
-    m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     addWidget(m_browser);
-    addWidget(m_pdfView);
-    m_pdfView->viewport()->installEventFilter(this);
-    m_pdfView->viewport()->grabGesture(Qt::PinchGesture);
     KineticScrolling::enable(m_browser);
-    KineticScrolling::enable(m_pdfView);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &WebView::followLink);
     connect(m_browser->document()->documentLayout(),
             &QAbstractTextDocumentLayout::documentSizeChanged, this,
             [this]() { emit contentHeightChanged(contentHeight()); });
 }
 
+// Made when a document is first shown: the PDF engine takes megabytes to start, and most
+// web views only ever show HTML.
+void WebView::makePdfView()
+{
+    if (m_pdfView)
+        return;
+    m_pdf = new QPdfDocument(this);
+    m_pdfView = new QPdfView(this);
+    m_pdfView->setObjectName(QStringLiteral("webViewPdf"));
+    m_pdfView->setAccessibleName(QStringLiteral("文档"));
+    m_pdfView->setDocument(m_pdf);
+    m_pdfView->setPageMode(QPdfView::PageMode::MultiPage);
+    m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    addWidget(m_pdfView);
+    m_pdfView->viewport()->installEventFilter(this);
+    m_pdfView->viewport()->grabGesture(Qt::PinchGesture);
+    KineticScrolling::enable(m_pdfView);
+}
+
 void WebView::zoomPdf(qreal factor)
 {
-    if (m_pdf->pageCount() == 0)
+    if (pdfPageCount() == 0)
         return;
     m_pdfZoom = std::clamp(m_pdfZoom * factor, 0.5, 4.0);
     if (qFuzzyCompare(m_pdfZoom, 1.0)) {
@@ -193,7 +201,7 @@ void WebView::zoomPdf(qreal factor)
 
 bool WebView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_pdfView->viewport()) {
+    if (m_pdfView && watched == m_pdfView->viewport()) {
         if (event->type() == QEvent::Wheel) {
             auto *wheel = static_cast<QWheelEvent *>(event);
             if (wheel->modifiers() & Qt::ControlModifier) {
@@ -278,6 +286,7 @@ void WebView::loadRequest(const QUrl &url)
 
 void WebView::loadPdfFile(const QString &path)
 {
+    makePdfView();
     m_pdf->close();
     m_pdfZoom = 1.0;
     m_pdfView->setZoomMode(QPdfView::ZoomMode::FitToWidth);
@@ -336,10 +345,10 @@ void WebView::setScrollEnabled(bool enabled)
 
 bool WebView::isShowingPdf() const
 {
-    return currentWidget() == m_pdfView;
+    return m_pdfView && currentWidget() == m_pdfView;
 }
 
 int WebView::pdfPageCount() const
 {
-    return m_pdf->pageCount();
+    return m_pdf ? m_pdf->pageCount() : 0;
 }

@@ -64,6 +64,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void makePdfView();
     void followLink(const QUrl &url);
     void showHtml(const QString &html, const QUrl &baseUrl, bool remember);
 
@@ -74,8 +75,8 @@ private:
     };
 
     WebTextBrowser *m_browser;
-    QPdfView *m_pdfView;
-    QPdfDocument *m_pdf;
+    QPdfView *m_pdfView = nullptr; // with m_pdf, made for the first document
+    QPdfDocument *m_pdf = nullptr;
     std::function<bool(const QUrl &)> m_linkHandler;
     QList<Page> m_history;
     qreal m_pdfZoom = 1.0;
