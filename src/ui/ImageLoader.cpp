@@ -1,6 +1,7 @@
 #include "ImageLoader.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QNetworkAccessManager>
@@ -11,8 +12,16 @@
 
 namespace {
 const char *kUrlProperty = "chenglanImageUrl";
-// Pictures are kept at the size they are shown, so this holds a few screens' worth.
-constexpr qsizetype kMemoryBudgetBytes = 8 * 1024 * 1024;
+// Pictures are kept at the size they are shown: at one pixel a point, this holds ten card
+// pictures or forty thumbnails, a few screens' worth. A denser screen needs as many more
+// bytes as it has more pixels.
+constexpr qsizetype kMemoryBudgetBytes = 2 * 1024 * 1024;
+
+qsizetype memoryBudget()
+{
+    const qreal density = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return qsizetype(kMemoryBudgetBytes * density * density);
+}
 // A picture of kMaxPictureSide squared in 32 bits, with room for a decoder's own buffers.
 constexpr int kDecodeLimitMegabytes = 64;
 } // namespace
@@ -24,7 +33,7 @@ ImageLoader *ImageLoader::shared()
 }
 
 ImageLoader::ImageLoader()
-    : m_network(new QNetworkAccessManager(this)), m_memory(kMemoryBudgetBytes)
+    : m_network(new QNetworkAccessManager(this)), m_memory(memoryBudget())
 {
     setDiskCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                           QStringLiteral("/images"));
