@@ -237,6 +237,26 @@ private slots:
             QVERIFY2(height < kPicture / 2, qPrintable(QString::number(height)));
     }
 
+    // A picture wider than the page is kept at the page's width.
+    void pagePictureKeptAtThePagesWidth()
+    {
+        RawHttpServer wide;
+        wide.answerWith({200, png(QSize(4 * kPicture, 2 * kPicture)), {}});
+        AppConfig::setInternalMediaBaseUrl(wide.baseUrl());
+        ImageLoader::shared()->clearMemoryCache();
+        WebView web;
+        web.resize(320, 400);
+        web.show();
+        const QString url = wide.baseUrl().toString() + "/wide.png";
+        web.loadHTMLString("<img src=\"" + url + "\">");
+        web.contentHeight(); // lays the page out, asking for its picture
+        QTRY_VERIFY(web.contentHeight() >= kPicture / 2);
+        QVERIFY(ImageLoader::shared()->cachedImage(QUrl(url)).isNull()); // not at its own size
+        const int height = web.contentHeight();
+        QVERIFY2(height < kPicture, qPrintable(QString::number(height))); // 800 x 400 at 304 wide
+        AppConfig::setInternalMediaBaseUrl(m_media.baseUrl());
+    }
+
     void linksGoThroughTheHandlerFirst()
     {
         WebView web;
