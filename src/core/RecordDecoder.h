@@ -8,10 +8,11 @@
 #include <functional>
 #include <optional>
 
-// Reads a gateway answer straight from its body with simdjson's On-Demand API: the records
-// ("data"."record1" of its first object) go into record types by the same rules as
-// RecordMapper (every value as its text, absent keys empty, a base record's fields filled),
-// without building a QJsonDocument first, which cost twice the parse for a large answer.
+// Reads a gateway answer straight from its body with simdjson, without building a
+// QJsonDocument first, which cost twice the parse for a large answer. The head is read (and
+// the whole body checked) by the DOM parser; the records ("data"."record1" of its first
+// object) are walked On-Demand into record types by the same rules as RecordMapper (every
+// value as its text, absent keys empty, a base record's fields filled).
 class RecordDecoder final
 {
     Q_DISABLE_COPY_MOVE(RecordDecoder)
